@@ -1,0 +1,186 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace Tessivane {
+
+namespace {
+
+const QString programTitle = QStringLiteral("Tessivane");
+const QString settingsSection = QStringLiteral("Settings");
+
+// QLabel shows a lone carriage return as nothing; the text itself keeps it.
+QString displayedText(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// Which desktop session this copy belongs to, as a file-name-safe word.
+QString sessionName()
+{
+    QString session = qEnvironmentVariable("XDG_SESSION_ID");
+    if (session.isEmpty())
+        session = qEnvironmentVariable("DISPLAY");
+    if (session.isEmpty())
+        session = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (session.isEmpty())
+        session = QStringLiteral("default");
+    for (QChar& ch : session) {
+        if (!ch.isLetterOrNumber() && ch != QLatin1Char('-'))
+            ch = QLatin1Char('_');
+    }
+    return session;
+}
+
+} // namespace
+
+QString ExecutableBaseName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+std::optional<QUrl> ExactUrl(const QString& address)
+{
+    const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
+    if (!url.isValid() || url.toEncoded() != address.toUtf8())
+        return std::nullopt;
+    return url;
+}
+
+MessageService::Answer QtMessageService::show(const QString& text, Icon icon, Buttons buttons)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(programTitle);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayedText(text));
+    box.setIcon(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Ok;
+    }
+}
+
+void QtUrlOpener::open(const QString& address)
+{
+    if (const auto url = ExactUrl(address))
+        QDesktopServices::openUrl(*url);
+}
+
+QtSettingsStore::QtSettingsStore(QString applicationName)
+    : m_applicationName(std::move(applicationName))
+{ }
+
+std::optional<QString> QtSettingsStore::read(const QString& key)
+{
+    // Named by the executable alone: no organization folder, same store on every platform.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_applicationName);
+    if (settings.status() != QSettings::NoError)
+        return std::nullopt;
+    settings.beginGroup(settingsSection);
+    const QVariant value = settings.value(key);
+    if (value.isValid() && !value.canConvert<QString>())
+        return std::nullopt;
+    return value.toString();
+}
+
+bool QtSettingsStore::write(const QString& key, const QString& value)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_applicationName);
+    if (settings.status() != QSettings::NoError)
+        return false;
+    settings.beginGroup(settingsSection);
+    settings.setValue(key, value);
+    settings.endGroup();
+    // The write only reaches the disk, and only then fails, at sync().
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QDate QtClock::today() const
+{
+    return QDate::currentDate();
+}
+
+void QtRandomSource::seedFromClock()
+{
+    const auto now = static_cast<quint64>(QDateTime::currentMSecsSinceEpoch());
+    m_generator.seed(static_cast<quint32>(now ^ (now >> 32)));
+}
+
+double QtRandomSource::next()
+{
+    return m_generator.generateDouble();
+}
+
+QtInstanceGuard::QtInstanceGuard(QString name)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    m_lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + name + QLatin1Char('-') + sessionName()
+                                         + QLatin1String(".lock"));
+    // A lock is never stale by age, only when its holder is gone.
+    m_lock->setStaleLockTime(0);
+}
+
+bool QtInstanceGuard::anotherCopyRunning()
+{
+    if (!m_answer) {
+        // Only a lock held by a live copy means "running"; a folder that cannot be
+        // written must not keep the user out of the program.
+        m_answer = !m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError;
+    }
+    return *m_answer;
+}
+
+QString QtInstanceGuard::lockFilePath() const
+{
+    return m_lock->fileName();
+}
+
+void QtClipboard::clear()
+{
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+}
+
+void QtProcessControl::end(int status)
+{
+    if (m_status)
+        return;
+    m_status = status;
+    QCoreApplication::exit(status);
+}
+
+QtPlatform::QtPlatform() = default;
+
+Platform QtPlatform::platform()
+{
+    return Platform {m_messages, m_browser, m_settings, m_clock, m_random, m_instances, m_clipboard, m_process};
+}
+
+} // namespace Tessivane

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace Tessivane {
+
+// The pages of the maker's site that a user can open from the program.
+enum class Page { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, FullyBranded, QuennicSoftwares };
+
+// Scheme and host of the maker's site, without a trailing slash (set at configure time).
+QString SiteBase();
+// The site's host alone, as the program names it to the user.
+QString SiteHost();
+// SiteBase followed by "/tessivane/".
+QString ProductFolder();
+// The value of the page parameter that selects the page.
+QString PageKey(Page page);
+// ProductFolder + "ssd.php?page=" + key.
+QString PageAddress(const QString& key);
+
+} // namespace Tessivane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Platform.h"
+#include "Site.h"
+
+namespace Tessivane {
+
+// Page launcher, update reminder and the one orderly way the program ends.
+class modHelp
+{
+public:
+    explicit modHelp(Platform platform);
+
+    // Fire and forget: nothing is examined or reported.
+    void OpenUrl(const QString& address);
+    void OpenPage(Page page);
+
+    // Quiet on the first run and while the last offer lies 14 days or less away;
+    // otherwise asks once and records today. Never reports a failure.
+    void OfferUpdateCheck();
+
+    // Closes every window of the program (each runs its own close handling),
+    // then ends the process with status 0. Safe to re-enter from a close handler.
+    void ShutDownProgram();
+    // True from the start of a shutdown: close handlers must not show anything then.
+    bool ShuttingDown() const { return m_shuttingDown; }
+
+    static const QString LastOfferKey;
+    static const QString UpdateQuestion;
+
+private:
+    Platform m_platform;
+    bool m_shuttingDown = false;
+    bool m_ended = false;
+};
+
+} // namespace Tessivane

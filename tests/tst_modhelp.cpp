@@ -1,0 +1,237 @@
+#include "fakes/FakePlatform.h"
+#include "modHelp.h"
+
+#include <QCloseEvent>
+#include <QRegularExpression>
+#include <QTest>
+#include <QWidget>
+
+using namespace Tessivane;
+using namespace Tessivane::Testing;
+using Answer = MessageService::Answer;
+
+Q_DECLARE_METATYPE(Tessivane::Page)
+Q_DECLARE_METATYPE(Tessivane::MessageService::Answer)
+
+namespace {
+
+// A window that counts its close handling and may shut down from it, as the closing window does.
+class CountingWindow : public QWidget
+{
+public:
+    explicit CountingWindow(modHelp* shutDownOnClose = nullptr)
+        : m_help(shutDownOnClose)
+    { }
+    int closes = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        ++closes;
+        event->accept();
+        if (m_help)
+            m_help->ShutDownProgram();
+    }
+
+private:
+    modHelp* m_help;
+};
+
+} // namespace
+
+class TestModHelp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fakes = std::make_unique<FakePlatform>();
+        m_help = std::make_unique<modHelp>(m_fakes->platform());
+    }
+
+    void siteBaseIsSchemeAndHostAlone()
+    {
+        static const QRegularExpression form(QStringLiteral("^https?://[A-Za-z0-9.-]+(:[0-9]+)?$"));
+        QVERIFY2(form.match(SiteBase()).hasMatch(), qPrintable(SiteBase()));
+        QCOMPARE(ProductFolder(), SiteBase() + QStringLiteral("/tessivane/"));
+        QVERIFY(!SiteHost().contains(QLatin1Char('/')));
+        QVERIFY(SiteBase().endsWith(SiteHost()));
+    }
+
+    void openPage_data()
+    {
+        QTest::addColumn<Page>("page");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("home") << Page::HomePage << QStringLiteral("home-page");
+        QTest::newRow("help") << Page::HelpWebPage << QStringLiteral("help-web-page");
+        QTest::newRow("download") << Page::DownloadWebPage << QStringLiteral("download-web-page");
+        QTest::newRow("donate") << Page::Donate << QStringLiteral("donate");
+        QTest::newRow("co-brand") << Page::CoBrand << QStringLiteral("co-brand");
+        QTest::newRow("fully-branded") << Page::FullyBranded << QStringLiteral("fully-branded");
+        QTest::newRow("other software") << Page::QuennicSoftwares << QStringLiteral("quennicsoftwares");
+    }
+
+    void openPage()
+    {
+        QFETCH(Page, page);
+        QFETCH(QString, key);
+        m_help->OpenPage(page);
+        QCOMPARE(m_fakes->browser.opened, QStringList {SiteBase() + QStringLiteral("/tessivane/ssd.php?page=") + key});
+        QVERIFY(m_fakes->messages.shown.empty());
+    }
+
+    void defaultSiteAddress()
+    {
+        if (SiteBase() != QStringLiteral("http://www.tessivane.example"))
+            QSKIP("built for another site");
+        m_help->OpenPage(Page::HomePage);
+        QCOMPARE(m_fakes->browser.opened.value(0),
+                 QStringLiteral("http://www.tessivane.example/tessivane/ssd.php?page=home-page"));
+    }
+
+    void twoClicksOpenTwice()
+    {
+        m_help->OpenPage(Page::Donate);
+        m_help->OpenPage(Page::Donate);
+        QCOMPARE(m_fakes->browser.opened.size(), 2);
+        QCOMPARE(m_fakes->browser.opened.at(0), m_fakes->browser.opened.at(1));
+    }
+
+    void offerUpdateCheck_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("failWrites");
+        QTest::addColumn<bool>("asks");
+        QTest::addColumn<QString>("storedAfter");
+        QTest::addColumn<bool>("opensDownload");
+
+        const QString today = QStringLiteral("2026-12-08");
+        QTest::newRow("first run") << QString() << Answer::Yes << false << false << today << false;
+        QTest::newRow("same day") << today << Answer::Yes << false << false << today << false;
+        QTest::newRow("14 days ago") << "2026-11-24" << Answer::Yes << false << false << "2026-11-24" << false;
+        QTest::newRow("14 days ahead") << "2026-12-22" << Answer::Yes << false << false << "2026-12-22" << false;
+        QTest::newRow("15 days ago, yes") << "2026-11-23" << Answer::Yes << false << true << today << true;
+        QTest::newRow("15 days ago, no") << "2026-11-23" << Answer::No << false << true << today << false;
+        QTest::newRow("15 days ahead, yes") << "2026-12-23" << Answer::Yes << false << true << today << true;
+        QTest::newRow("15 days ahead, no") << "2026-12-23" << Answer::No << false << true << today << false;
+        QTest::newRow("across a year") << "2025-12-08" << Answer::No << false << true << today << false;
+        QTest::newRow("unreadable date") << "8/12/2026" << Answer::Yes << false << false << "8/12/2026" << false;
+        QTest::newRow("refused write after yes")
+            << "2026-11-23" << Answer::Yes << true << true << "2026-11-23" << false;
+        QTest::newRow("refused write on first run") << QString() << Answer::Yes << true << false << QString() << false;
+    }
+
+    void offerUpdateCheck()
+    {
+        QFETCH(QString, stored);
+        QFETCH(Answer, answer);
+        QFETCH(bool, failWrites);
+        QFETCH(bool, asks);
+        QFETCH(QString, storedAfter);
+        QFETCH(bool, opensDownload);
+
+        if (!stored.isEmpty())
+            m_fakes->settings.values.insert(modHelp::LastOfferKey, stored);
+        m_fakes->settings.failWrites = failWrites;
+        m_fakes->messages.answers = {answer};
+
+        m_help->OfferUpdateCheck();
+
+        QCOMPARE(m_fakes->messages.shown.size(), asks ? 1u : 0u);
+        if (asks) {
+            const auto& shown = m_fakes->messages.shown.front();
+            QCOMPARE(shown.text,
+                     QStringLiteral("There maybe an update to this software available\r"
+                                    "Do you want to check for an update?"));
+            QCOMPARE(shown.icon, MessageService::Icon::Information);
+            QCOMPARE(shown.buttons, MessageService::Buttons::YesNo);
+        }
+        QCOMPARE(m_fakes->settings.values.value(modHelp::LastOfferKey), storedAfter);
+        const QStringList download {PageAddress(QStringLiteral("download-web-page"))};
+        QCOMPARE(m_fakes->browser.opened, opensDownload ? download : QStringList());
+    }
+
+    void secondRunOfAStartIsQuiet()
+    {
+        m_fakes->settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2026-01-01"));
+        m_fakes->messages.answers = {Answer::Yes};
+        m_help->OfferUpdateCheck();
+        m_help->OfferUpdateCheck();
+        QCOMPARE(m_fakes->messages.shown.size(), 1u);
+        QCOMPARE(m_fakes->browser.opened.size(), 1);
+    }
+
+    void unreadableStoreEndsSilently()
+    {
+        m_fakes->settings.failReads = true;
+        m_help->OfferUpdateCheck();
+        QVERIFY(m_fakes->messages.shown.empty());
+        QCOMPARE(m_fakes->settings.writes, 0);
+        QVERIFY(m_fakes->browser.opened.isEmpty());
+    }
+
+    void dateIsStoredBeforeThePageOpens()
+    {
+        m_fakes->settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2020-05-05"));
+        m_fakes->messages.answers = {Answer::Yes};
+        QString storedWhenOpened;
+        // The browser fake sees the store as it is when the page is opened.
+        struct Recorder : UrlOpener
+        {
+            FakeSettings* settings;
+            QString* seen;
+            void open(const QString&) override { *seen = settings->values.value(modHelp::LastOfferKey); }
+        } recorder;
+        recorder.settings = &m_fakes->settings;
+        recorder.seen = &storedWhenOpened;
+        Platform platform = m_fakes->platform();
+        modHelp help(Platform {platform.messages, recorder, platform.settings, platform.clock, platform.random,
+                               platform.instances, platform.clipboard, platform.process});
+        help.OfferUpdateCheck();
+        QCOMPARE(storedWhenOpened, QStringLiteral("2026-12-08"));
+    }
+
+    void shutDownClosesEveryWindowOnceAndEndsOnce()
+    {
+        auto first = std::make_unique<CountingWindow>();
+        auto closing = std::make_unique<CountingWindow>(m_help.get()); // shuts down from its close
+        auto hidden = std::make_unique<CountingWindow>();
+        first->show();
+        closing->show();
+        QVERIFY(!m_help->ShuttingDown());
+
+        m_help->ShutDownProgram();
+
+        QVERIFY(m_help->ShuttingDown());
+        QCOMPARE(first->closes, 1);
+        QCOMPARE(closing->closes, 1);
+        QCOMPARE(hidden->closes, 1); // loaded but never shown is still unloaded
+        QVERIFY(!first->isVisible());
+        QVERIFY(!closing->isVisible());
+        QCOMPARE(m_fakes->process.ends, std::vector<int> {0});
+    }
+
+    void shutDownFromAClosingWindowsOwnClose()
+    {
+        auto other = std::make_unique<CountingWindow>();
+        auto closing = std::make_unique<CountingWindow>(m_help.get());
+        other->show();
+        closing->show();
+        closing->close(); // the close box of the closing window
+        QCOMPARE(closing->closes, 1);
+        QCOMPARE(other->closes, 1);
+        QCOMPARE(m_fakes->process.ends, std::vector<int> {0});
+        m_help->ShutDownProgram(); // nothing runs after the end
+        QCOMPARE(other->closes, 1);
+        QCOMPARE(m_fakes->process.ends.size(), 1u);
+    }
+
+private:
+    std::unique_ptr<FakePlatform> m_fakes;
+    std::unique_ptr<modHelp> m_help;
+};
+
+QTEST_MAIN(TestModHelp)
+#include "tst_modhelp.moc"

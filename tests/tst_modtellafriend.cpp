@@ -1,0 +1,263 @@
+#include "Site.h"
+#include "fakes/FakePlatform.h"
+#include "modHelp.h"
+#include "modTellAFriend.h"
+
+#include <QTest>
+#include <QUrl>
+
+using namespace Tessivane;
+using namespace Tessivane::Testing;
+
+Q_DECLARE_METATYPE(Tessivane::ReferralBox)
+Q_DECLARE_METATYPE(Tessivane::ReferralEntries)
+
+namespace {
+
+ReferralEntries untouched()
+{
+    return ReferralEntries {InitialText(ReferralBox::Name), InitialText(ReferralBox::Email),
+                            InitialText(ReferralBox::Message), InitialText(ReferralBox::FriendName),
+                            InitialText(ReferralBox::FriendEmail)};
+}
+
+ReferralEntries complete()
+{
+    return ReferralEntries {QStringLiteral("Ann"), QStringLiteral("ann@example.org"), QStringLiteral("Try it"),
+                            QStringLiteral("Bob"), QStringLiteral("bob@example.org")};
+}
+
+// The query parameters of an address, decoded, in order.
+QList<std::pair<QString, QString>> decodedQuery(const QString& address)
+{
+    QList<std::pair<QString, QString>> parameters;
+    const QString query = address.mid(address.indexOf(QLatin1Char('?')) + 1);
+    for (const QString& pair : query.split(QLatin1Char('&'))) {
+        const qsizetype equals = pair.indexOf(QLatin1Char('='));
+        parameters.append({pair.left(equals), QUrl::fromPercentEncoding(pair.mid(equals + 1).toLatin1())});
+    }
+    return parameters;
+}
+
+} // namespace
+
+class TestModTellAFriend : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fakes = std::make_unique<FakePlatform>();
+        m_help = std::make_unique<modHelp>(m_fakes->platform());
+        m_module = std::make_unique<modTellAFriend>(m_fakes->messages, *m_help);
+    }
+
+    void checks_data()
+    {
+        QTest::addColumn<ReferralEntries>("entries");
+        QTest::addColumn<QString>("message");
+
+        const auto with = [](auto change) {
+            ReferralEntries entries = complete();
+            change(entries);
+            return entries;
+        };
+        QTest::newRow("all placeholders") << untouched() << "Please Enter Proper Email Address";
+        QTest::newRow("same address") << with([](auto& e) { e.FriendEmail = e.Email; })
+                                      << "Please Enter Distinct Email Addresses";
+        QTest::newRow("same address but for blanks")
+            << with([](auto& e) { e.FriendEmail = QStringLiteral("  ") + e.Email + QStringLiteral(" "); })
+            << "Please Enter Distinct Email Addresses";
+        QTest::newRow("both empty") << with([](auto& e) { e.Email.clear(), e.FriendEmail.clear(); })
+                                    << "Please Enter Distinct Email Addresses";
+        QTest::newRow("letter case differs")
+            << with([](auto& e) { e.Email = QStringLiteral("A@B.C"), e.FriendEmail = QStringLiteral("a@b.c"); })
+            << QString();
+        QTest::newRow("no at sign") << with([](auto& e) { e.Email = QStringLiteral("ann.example.org"); })
+                                    << "Please Enter Proper Email Address";
+        QTest::newRow("friend without dot") << with([](auto& e) { e.FriendEmail = QStringLiteral("bob@example"); })
+                                            << "Please Enter Proper Email Address";
+        QTest::newRow("at sign and dot are enough")
+            << with([](auto& e) { e.Email = QStringLiteral("@."), e.FriendEmail = QStringLiteral(".@"); }) << QString();
+        QTest::newRow("name placeholder")
+            << with([](auto& e) { e.Name = QStringLiteral(" Your Name "); }) << "Please Enter Your Name";
+        QTest::newRow("name blank") << with([](auto& e) { e.Name = QStringLiteral("   "); })
+                                    << "Please Enter Your Name";
+        QTest::newRow("name checked before message")
+            << with([](auto& e) { e.Name.clear(), e.Message.clear(); }) << "Please Enter Your Name";
+        QTest::newRow("message placeholder")
+            << with([](auto& e) { e.Message = QStringLiteral("Your Message"); }) << "Please Enter Your Message";
+        QTest::newRow("message initial text passes")
+            << with([](auto& e) { e.Message = InitialText(ReferralBox::Message); }) << QString();
+        QTest::newRow("friend name placeholder")
+            << with([](auto& e) { e.FriendName = QStringLiteral("Friend's Name"); })
+            << "Please Enter Your Friend's Name";
+        QTest::newRow("placeholder is case-sensitive")
+            << with([](auto& e) { e.FriendName = QStringLiteral("friend's name"); }) << QString();
+        QTest::newRow("complete") << complete() << QString();
+    }
+
+    void checks()
+    {
+        QFETCH(ReferralEntries, entries);
+        QFETCH(QString, message);
+        m_module->SubmitReferral(entries);
+        if (message.isEmpty()) {
+            QVERIFY2(m_fakes->messages.shown.empty(), qPrintable(m_fakes->messages.texts().join(u'|')));
+            QCOMPARE(m_fakes->browser.opened.size(), 1);
+            QCOMPARE(m_fakes->browser.opened.front(), m_module->ReferralUrl);
+        } else {
+            QCOMPARE(m_fakes->messages.texts(), QStringList {message});
+            QCOMPARE(m_fakes->messages.shown.front().icon, MessageService::Icon::Critical);
+            QCOMPARE(m_fakes->messages.shown.front().buttons, MessageService::Buttons::Ok);
+            QVERIFY(m_fakes->browser.opened.isEmpty());
+        }
+    }
+
+    void fieldsHoldTheTrimmedEntriesEvenOnRefusal()
+    {
+        ReferralEntries entries = untouched();
+        entries.Name = QStringLiteral("  Ann Lee  ");
+        entries.FriendEmail = QStringLiteral(" \tb@c ");
+        m_module->SubmitReferral(entries);
+        QCOMPARE(m_module->SenderName, QStringLiteral("Ann Lee"));
+        QCOMPARE(m_module->FriendEmail, QStringLiteral("\tb@c"));
+        QCOMPARE(m_module->MessageText, QStringLiteral("Your Message\r\n"));
+    }
+
+    void sendReferralChecksItsOwnFields_data()
+    {
+        QTest::addColumn<int>("emptied");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("own address") << 1 << "Please Enter Your Email";
+        QTest::newRow("friend's address") << 4 << "Please Enter Your Friend's Email";
+    }
+
+    void sendReferralChecksItsOwnFields()
+    {
+        QFETCH(int, emptied);
+        QFETCH(QString, message);
+        QString* fields[] = {&m_module->SenderName, &m_module->SenderEmail, &m_module->MessageText,
+                             &m_module->FriendName, &m_module->FriendEmail};
+        const ReferralEntries entries = complete();
+        const QString values[]
+            = {entries.Name, entries.Email, entries.Message, entries.FriendName, entries.FriendEmail};
+        for (int i = 0; i < 5; ++i)
+            *fields[i] = values[i];
+        *fields[emptied] = Placeholder(emptied == 1 ? ReferralBox::Email : ReferralBox::FriendEmail);
+        m_module->SendReferral();
+        QCOMPARE(m_fakes->messages.texts(), QStringList {message});
+    }
+
+    void requestDecodesToTheExactEntries_data()
+    {
+        QTest::addColumn<ReferralEntries>("entries");
+        QTest::newRow("plain") << complete();
+        QTest::newRow("query characters") << ReferralEntries {
+            QStringLiteral("Tom & Jerry=1"), QStringLiteral("t+j@x.y"), QStringLiteral("50% off #1? a+b=c&d"),
+            QStringLiteral("Ann/Lee"), QStringLiteral("ann@x.y")};
+        QTest::newRow("line breaks and tabs")
+            << ReferralEntries {QStringLiteral("A\tB"), QStringLiteral("a@b.c"), QStringLiteral("Your Message\r\nHi"),
+                                QStringLiteral("C"), QStringLiteral("c@d.e")};
+        QTest::newRow("beyond ascii") << ReferralEntries {QStringLiteral("Zoë Ångström"), QStringLiteral("z@ë.se"),
+                                                          QStringLiteral("Grüße 😀 ’"), QStringLiteral("Jürgen"),
+                                                          QStringLiteral("j@x.de")};
+        QTest::newRow("inner blanks kept, outer dropped")
+            << ReferralEntries {QStringLiteral("  Ann  Lee "), QStringLiteral(" a@b.c"), QStringLiteral(" hi there "),
+                                QStringLiteral("Bob"), QStringLiteral("b@c.d ")};
+    }
+
+    void requestDecodesToTheExactEntries()
+    {
+        QFETCH(ReferralEntries, entries);
+        m_module->SubmitReferral(entries);
+        QCOMPARE(m_fakes->browser.opened.size(), 1);
+        const QString address = m_fakes->browser.opened.front();
+
+        const QString prefix = ProductFolder() + QStringLiteral("ssd.php?page=telvo-refer-a-friend&taf1=");
+        QVERIFY(address.startsWith(prefix));
+        for (const QChar ch : address.mid(prefix.size())) {
+            const bool unreserved = (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z')
+                || (ch >= u'0' && ch <= u'9') || QStringLiteral("-._~%&=").contains(ch);
+            QVERIFY2(unreserved, qPrintable(address));
+        }
+        const QList<std::pair<QString, QString>> expected {
+            {QStringLiteral("page"), QStringLiteral("telvo-refer-a-friend")},
+            {QStringLiteral("taf1"), TrimBlanks(entries.Name)},
+            {QStringLiteral("taf2"), TrimBlanks(entries.Email)},
+            {QStringLiteral("taf3"), TrimBlanks(entries.Message)},
+            {QStringLiteral("taf4"), TrimBlanks(entries.FriendName)},
+            {QStringLiteral("taf5"), TrimBlanks(entries.FriendEmail)},
+            {QStringLiteral("taf6"), ProductFolder()},
+        };
+        QCOMPARE(decodedQuery(address), expected);
+    }
+
+    void encodingOfSpecialCharacters()
+    {
+        const QString address = BuildReferralUrl(QStringLiteral("a b"), QStringLiteral("+"), QStringLiteral("x\r\ny"),
+                                                 QStringLiteral("#"), QStringLiteral("&="));
+        QVERIFY(address.contains(QStringLiteral("&taf1=a%20b&taf2=%2B&taf3=x%0D%0Ay&taf4=%23&taf5=%26%3D&taf6=")));
+    }
+
+    void placeholders_data()
+    {
+        QTest::addColumn<ReferralBox>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("afterFocusIn");
+        QTest::addColumn<QString>("afterFocusOut");
+
+        QTest::newRow("placeholder cleared") << ReferralBox::Name << "Your Name"
+                                             << ""
+                                             << "Your Name";
+        QTest::newRow("placeholder with blanks") << ReferralBox::Email << " Your Email Address  "
+                                                 << ""
+                                                 << " Your Email Address  ";
+        QTest::newRow("other text kept") << ReferralBox::FriendName << "Bob"
+                                         << "Bob"
+                                         << "Bob";
+        QTest::newRow("blanks only") << ReferralBox::FriendName << "   "
+                                     << "   "
+                                     << "Friend's Name";
+        QTest::newRow("empty") << ReferralBox::FriendEmail << ""
+                               << ""
+                               << "Friend's Email Address";
+        QTest::newRow("message initial text stays") << ReferralBox::Message << "Your Message\r\n"
+                                                    << "Your Message\r\n"
+                                                    << "Your Message\r\n";
+        QTest::newRow("message line break only") << ReferralBox::Message << "\r\n"
+                                                 << "\r\n"
+                                                 << "\r\n";
+        QTest::newRow("case-sensitive") << ReferralBox::Name << "your name"
+                                        << "your name"
+                                        << "your name";
+    }
+
+    void placeholders()
+    {
+        QFETCH(ReferralBox, box);
+        QFETCH(QString, text);
+        QFETCH(QString, afterFocusIn);
+        QFETCH(QString, afterFocusOut);
+        QCOMPARE(TextOnFocusIn(box, text), afterFocusIn);
+        QCOMPARE(TextOnFocusOut(box, text), afterFocusOut);
+    }
+
+    void onlyAddressBoxesRefuseBlanks()
+    {
+        QVERIFY(RefusesBlanks(ReferralBox::Email));
+        QVERIFY(RefusesBlanks(ReferralBox::FriendEmail));
+        QVERIFY(!RefusesBlanks(ReferralBox::Name));
+        QVERIFY(!RefusesBlanks(ReferralBox::FriendName));
+        QVERIFY(!RefusesBlanks(ReferralBox::Message));
+    }
+
+private:
+    std::unique_ptr<FakePlatform> m_fakes;
+    std::unique_ptr<modHelp> m_help;
+    std::unique_ptr<modTellAFriend> m_module;
+};
+
+QTEST_MAIN(TestModTellAFriend)
+#include "tst_modtellafriend.moc"

@@ -1,0 +1,171 @@
+#include "QtPlatform.h"
+#include "Site.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+
+using namespace Tessivane;
+
+class TestQtPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_config.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+    }
+
+    void settingsRoundTrip()
+    {
+        QtSettingsStore writer(QStringLiteral("tessivane-test"));
+        QCOMPARE(writer.read(QStringLiteral("Missing")), std::optional<QString>(QString()));
+        QVERIFY(writer.write(QStringLiteral("LastUpdateOffer"), QStringLiteral("2026-12-08")));
+
+        QtSettingsStore reader(QStringLiteral("tessivane-test"));
+        QCOMPARE(reader.read(QStringLiteral("LastUpdateOffer")), std::optional<QString>(QStringLiteral("2026-12-08")));
+        // One store per executable name, in the section "Settings".
+        QVERIFY(QFile::exists(m_config.filePath(QStringLiteral("tessivane-test.conf"))));
+        QSettings raw(m_config.filePath(QStringLiteral("tessivane-test.conf")), QSettings::IniFormat);
+        QCOMPARE(raw.value(QStringLiteral("Settings/LastUpdateOffer")).toString(), QStringLiteral("2026-12-08"));
+        QtSettingsStore renamed(QStringLiteral("tessivane-copy"));
+        QCOMPARE(renamed.read(QStringLiteral("LastUpdateOffer")), std::optional<QString>(QString()));
+    }
+
+    void unwritableStoreReportsFailure()
+    {
+        // A folder that is a regular file cannot be written, not even by root.
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+        QtSettingsStore store(QStringLiteral("tessivane-test"));
+        QVERIFY(!store.write(QStringLiteral("LastUpdateOffer"), QStringLiteral("2026-12-08")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+    }
+
+    void exactUrl_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("page") << PageAddress(QStringLiteral("home-page")) << true;
+        QTest::newRow("encoded query") << SiteBase() + QStringLiteral("/a?b=%20%2B%26&c=%F0%9F%98%80") << true;
+        QTest::newRow("raw blank") << SiteBase() + QStringLiteral("/a b") << false;
+        QTest::newRow("stray percent") << SiteBase() + QStringLiteral("/a?b=%zz") << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+
+    void exactUrl()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, valid);
+        const std::optional<QUrl> url = ExactUrl(address);
+        QCOMPARE(url.has_value(), valid);
+        if (valid)
+            QCOMPARE(QString::fromLatin1(url->toEncoded()), address);
+    }
+
+    void clipboardIsEmptied()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied"));
+        QtClipboard().clear();
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(!data || data->formats().isEmpty());
+    }
+
+    void messageBoxShowsTwoLinesWithDefaultYes()
+    {
+        QString title;
+        QString text;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            QTest::keyClick(box, Qt::Key_Return); // the default button
+        });
+        const auto answer = QtMessageService().show(QStringLiteral("first\rsecond"), MessageService::Icon::Information,
+                                                    MessageService::Buttons::YesNo);
+        QCOMPARE(answer, MessageService::Answer::Yes);
+        QCOMPARE(title, QStringLiteral("Tessivane"));
+        QCOMPARE(text, QStringLiteral("first\nsecond"));
+    }
+
+    void processEndBeforeTheEventLoopIsRecorded()
+    {
+        QtProcessControl process;
+        QVERIFY(!process.hasEnded());
+        process.end(0);
+        process.end(3);
+        QVERIFY(process.hasEnded());
+        QCOMPARE(process.status(), 0);
+    }
+
+    void secondCopyIsRecognisedAndKilledCopyDoesNotBlock()
+    {
+        const QString probe = QCoreApplication::applicationDirPath() + QStringLiteral("/instance_probe");
+        QProcess first;
+        first.start(probe, {QStringLiteral("hold")});
+        QVERIFY(first.waitForReadyRead(10000));
+        QCOMPARE(first.readLine().trimmed(), QByteArray("alone"));
+
+        QCOMPARE(runProbe(probe), QByteArray("another"));
+
+        // Killed without a chance to clean up: its lock file stays behind but is stale.
+        ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(runProbe(probe), QByteArray("alone"));
+        QCOMPARE(runProbe(probe), QByteArray("alone")); // and a clean exit releases it
+    }
+
+    void otherSessionIsAnotherInstance()
+    {
+        const QString probe = QCoreApplication::applicationDirPath() + QStringLiteral("/instance_probe");
+        QProcess first;
+        first.start(probe, {QStringLiteral("hold")});
+        QVERIFY(first.waitForReadyRead(10000));
+        QCOMPARE(first.readLine().trimmed(), QByteArray("alone"));
+
+        QProcessEnvironment other = QProcessEnvironment::systemEnvironment();
+        other.insert(QStringLiteral("XDG_SESSION_ID"), QStringLiteral("another-session"));
+        QCOMPARE(runProbe(probe, other), QByteArray("alone"));
+
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitCode(), 0);
+    }
+
+private:
+    static QByteArray runProbe(const QString& probe,
+                               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(probe);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(10000))
+            return "timeout";
+        return process.readAllStandardOutput().trimmed();
+    }
+
+    QTemporaryDir m_config;
+};
+
+QTEST_MAIN(TestQtPlatform)
+#include "tst_qtplatform.moc"
