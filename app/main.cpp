@@ -1,0 +1,28 @@
+#include "Look.h"
+#include "Program.h"
+#include "QtPlatform.h"
+#include "StartUp.h"
+#include "modHelp.h"
+#include "modTellAFriend.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // Only the closing window ends the program, never the last window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessivane"));
+    QApplication::setWindowIcon(Tessivane::Look::ProgramIcon());
+
+    Tessivane::QtPlatform qtPlatform;
+    const Tessivane::Platform platform = qtPlatform.platform();
+    Tessivane::modHelp help(platform);
+    Tessivane::modTellAFriend referral(platform.messages, help);
+    Tessivane::Program program(platform, help, referral);
+
+    Tessivane::RunStartUp(platform, help, program);
+    if (qtPlatform.process().hasEnded())
+        return qtPlatform.process().status();
+    return QApplication::exec();
+}

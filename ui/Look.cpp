@@ -1,0 +1,128 @@
+#include "Look.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace Tessivane::Look {
+
+namespace {
+
+constexpr qreal smallestPoints = 6.0;
+constexpr qreal step = 0.25;
+
+bool smaller(QWidget* widget)
+{
+    QFont font = widget->font();
+    if (font.pointSizeF() - step < smallestPoints)
+        return false;
+    font.setPointSizeF(font.pointSizeF() - step);
+    widget->setFont(font);
+    return true;
+}
+
+} // namespace
+
+QFont Verdana(qreal points, bool bold, bool underline)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont MsSansSerif(qreal points)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    // Every attribute set, so that nothing is inherited from a bold container.
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    return font;
+}
+
+void Paint(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void PaintText(QWidget* widget, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(false);
+}
+
+void PaintNative(QWidget* widget)
+{
+    // The application palette has no role marked as set, and such a palette would
+    // simply inherit the container's colours: copy every colour explicitly.
+    const QPalette native = QApplication::palette(widget);
+    QPalette palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setBrush(g, r, native.brush(g, r));
+        }
+    }
+    widget->setPalette(palette);
+}
+
+void ShrinkToFit(QLabel* label)
+{
+    const QRect box = label->contentsRect();
+    const auto needed = [&] {
+        return label->fontMetrics()
+            .boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap | static_cast<int>(label->alignment()),
+                          label->text())
+            .height();
+    };
+    while (needed() > box.height() && smaller(label)) { }
+}
+
+void ShrinkToFit(QAbstractButton* button)
+{
+    const auto needed = [&] {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width();
+    };
+    while (needed() > button->width() && smaller(button)) { }
+}
+
+void ShrinkToWidth(QLabel* label, int maxWidth)
+{
+    label->adjustSize();
+    while (label->width() > maxWidth && smaller(label))
+        label->adjustSize();
+}
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tessivane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+Qt::WindowFlags FixedWindowFlags()
+{
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
+}
+
+} // namespace Tessivane::Look

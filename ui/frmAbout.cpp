@@ -1,0 +1,62 @@
+#include "frmAbout.h"
+#include "ui_frmAbout.h"
+
+#include "Look.h"
+#include "Program.h"
+#include "Site.h"
+#include "modHelp.h"
+
+namespace Tessivane {
+
+frmAbout::frmAbout(Program& program, QWidget* parent)
+    : QDialog(parent, Look::FixedWindowFlags())
+    , m_ui(std::make_unique<Ui::frmAbout>())
+{
+    m_ui->setupUi(this);
+    setModal(true);
+    setWindowIcon(Look::ProgramIcon());
+    m_ui->Picture1->setPixmap(Look::ProgramIcon().pixmap(32, 32));
+    m_ui->lblHomePage->setText(QStringLiteral("Visit us at ") + SiteHost());
+    applyLook();
+
+    // Esc rejects a dialog; OK is this window's cancel button too, and both only close it.
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    modHelp& help = program.help();
+    connect(m_ui->lblHomePage, &LinkLabel::clicked, this, [&help] { help.OpenPage(Page::HomePage); });
+    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, [&help] { help.OpenPage(Page::FullyBranded); });
+
+    m_ui->cmdOK->setFocus();
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::applyLook()
+{
+    setFont(Look::Verdana(8.25));
+    Look::Paint(this, Look::LightBlue, Qt::white);
+    m_ui->Label2->setFont(Look::Verdana(9.75, true));
+    m_ui->Label3->setFont(Look::Verdana(8.25, true));
+    for (QLabel* link : {m_ui->lblHomePage, m_ui->lblCobrand})
+        link->setFont(Look::Verdana(8.25, false, true));
+    for (QLabel* label : {m_ui->Label1, m_ui->Label3})
+        Look::ShrinkToFit(label);
+    Look::ShrinkToWidth(m_ui->lblHomePage, width() - m_ui->lblHomePage->x() - 8);
+
+    QPalette line = m_ui->Line1->palette();
+    line.setColor(QPalette::Window, Qt::white);
+    m_ui->Line1->setPalette(line);
+    m_ui->Line1->setAutoFillBackground(true);
+
+    Look::PaintNative(m_ui->cmdOK);
+    QPalette button = m_ui->cmdOK->palette();
+    button.setColor(QPalette::Button, Look::LightBlue);
+    m_ui->cmdOK->setPalette(button);
+    setFixedSize(455, 244);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+} // namespace Tessivane

@@ -1,0 +1,198 @@
+#include "frmMain.h"
+#include "ui_frmMain.h"
+
+#include "Look.h"
+#include "Program.h"
+#include "Reading.h"
+#include "Report.h"
+#include "Validation.h"
+#include "frmPlaneOfExOrPerExpect.h"
+#include "modHelp.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+
+#include <limits>
+
+namespace Tessivane {
+
+namespace {
+
+const char* const monthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                  "July",    "August",   "September", "October", "November", "December"};
+constexpr int firstYear = 1900;
+constexpr int lastYear = 2050;
+
+std::u16string text(const QString& value)
+{
+    return value.toStdU16String();
+}
+
+} // namespace
+
+frmMain::frmMain(Program& program)
+    : QMainWindow(nullptr, Look::FixedWindowFlags())
+    , m_ui(std::make_unique<Ui::frmMain>())
+    , m_program(program)
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(Look::ProgramIcon());
+    applyLook();
+
+    for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName}) {
+        box->setMaxLength(std::numeric_limits<int>::max()); // a name has no length limit
+        box->installEventFilter(this);
+    }
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+        list->setEditable(false);
+
+    modHelp& help = m_program.help();
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(m_ui->mnuNext, &QAction::triggered, this, &frmMain::cmdNext_Click);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    connect(m_ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    const auto opens = [&](auto* sender, auto signal, Page page) {
+        connect(sender, signal, this, [&help, page] { help.OpenPage(page); });
+    };
+    opens(m_ui->Label61, &LinkLabel::clicked, Page::HomePage);
+    opens(m_ui->lblCobrand, &LinkLabel::clicked, Page::CoBrand);
+    opens(m_ui->lblFullBrand, &LinkLabel::clicked, Page::FullyBranded);
+    opens(m_ui->mnuOnline, &QAction::triggered, Page::HelpWebPage);
+    opens(m_ui->mnuVisit, &QAction::triggered, Page::HomePage);
+    opens(m_ui->mnuUpdate, &QAction::triggered, Page::DownloadWebPage);
+    opens(m_ui->mnuDonate, &QAction::triggered, Page::Donate);
+    opens(m_ui->mkmoney, &QAction::triggered, Page::FullyBranded);
+
+    m_ui->txtFirstName->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::applyLook()
+{
+    setFont(Look::Verdana(8.25));
+    Look::Paint(this, Look::LightBlue, Qt::white);
+    Look::PaintNative(m_ui->menuBar);
+    for (QLabel* label : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
+        Look::PaintText(label, Qt::white);
+    m_ui->Label61->setFont(Look::Verdana(8.25, false, true));
+    Look::PaintText(m_ui->Label61, Qt::white);
+    for (LinkLabel* label : {m_ui->lblCobrand, m_ui->lblFullBrand}) {
+        label->setFont(Look::Verdana(8.25, true, true));
+        // Opaque, so that only the label in front is seen.
+        Look::Paint(label, Look::LightBlue, Qt::blue);
+    }
+    for (QLabel* label : {m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand})
+        Look::ShrinkToFit(label);
+    // The buttons keep the desktop's own look.
+    for (QPushButton* button : {m_ui->cmdNext, m_ui->cmdExit})
+        Look::PaintNative(button);
+    // A fixed client area of 427 x 230 pixels below the menu bar.
+    m_ui->centralWidget->setFixedSize(427, 230);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmMain::Form_Load()
+{
+    m_program.help().OfferUpdateCheck();
+    fillDateLists();
+}
+
+void frmMain::fillDateLists()
+{
+    for (int day = 1; day <= 31; ++day)
+        m_ui->cboDate->addItem(QString::number(day));
+    for (const char* month : monthNames)
+        m_ui->cboMonth->addItem(QString::fromLatin1(month));
+    for (int year = firstYear; year <= lastYear; ++year)
+        m_ui->cboYear->addItem(QString::number(year));
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+        list->setCurrentIndex(0);
+}
+
+void frmMain::BringToFront(PromotionLabel label)
+{
+    (label == PromotionLabel::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand)->raise();
+}
+
+bool frmMain::ValidateEntries()
+{
+    Entries entries;
+    entries.FirstName = text(m_ui->txtFirstName->text());
+    entries.MiddleName = text(m_ui->txtMiddleName->text());
+    entries.LastName = text(m_ui->txtLastName->text());
+    entries.DayText = text(m_ui->cboDate->currentText());
+    entries.MonthText = text(m_ui->cboMonth->currentText());
+    entries.YearText = text(m_ui->cboYear->currentText());
+    entries.DayIndex = m_ui->cboDate->currentIndex();
+    entries.MonthIndex = m_ui->cboMonth->currentIndex();
+
+    const Verdict verdict = Tessivane::ValidateEntries(entries);
+    if (verdict.Accepted)
+        return true;
+    m_program.platform().messages.show(QString::fromStdString(verdict.Message.value_or(std::string())),
+                                       MessageService::Icon::Information, MessageService::Buttons::Ok);
+    if (verdict.FocusTarget) {
+        QWidget* const targets[]
+            = {m_ui->txtFirstName, m_ui->txtLastName, m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear};
+        targets[static_cast<int>(*verdict.FocusTarget)]->setFocus();
+    }
+    return false;
+}
+
+void frmMain::cmdNext_Click()
+{
+    if (!ValidateEntries())
+        return;
+    hide();
+    frmPlaneOfExOrPerExpect* result = m_program.OpenResultWindow();
+    const Reading reading = ComputeReading(text(m_ui->txtFirstName->text()), text(m_ui->txtMiddleName->text()),
+                                           text(m_ui->txtLastName->text()));
+    result->WriteReport(ComposeReport(reading));
+}
+
+void frmMain::cmdExit_Click()
+{
+    m_program.ShowNagScreen();
+    close();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    m_program.ShowAbout(this);
+}
+
+void frmMain::Form_Unload()
+{
+    // During shutdown nothing may come back on screen.
+    if (!m_program.help().ShuttingDown())
+        m_program.ShowNagScreen();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // Typed a..z become capitals; pasted text and every other key pass unchanged.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (plain && typed.size() == 1 && typed.at(0) >= u'a' && typed.at(0) <= u'z') {
+            QKeyEvent upper(QEvent::KeyPress, key->key(), key->modifiers(), typed.toUpper(), key->isAutoRepeat(),
+                            static_cast<quint16>(key->count()));
+            QCoreApplication::sendEvent(watched, &upper);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace Tessivane
