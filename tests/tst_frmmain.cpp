@@ -1,0 +1,422 @@
+#include "Reading.h"
+#include "Report.h"
+#include "fakes/ProgramFixture.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+#include "frmPlaneOfExOrPerExpect.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Tessivane;
+using namespace Tessivane::Testing;
+
+Q_DECLARE_METATYPE(Tessivane::MessageService::Answer)
+
+namespace {
+
+// Types text key by key, also characters that QTest::keyClicks cannot name.
+void type(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        const auto key = ch.isLetter() && ch.unicode() < 128 ? Qt::Key(Qt::Key_A + ch.toUpper().unicode() - u'A')
+                                                             : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Press, widget, key, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, key, QString(ch), Qt::NoModifier);
+    }
+}
+
+} // namespace
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fixture = std::make_unique<ProgramFixture>();
+        m_fixture->program.ShowMainWindow();
+        m_main = m_fixture->program.mainWindow();
+        QVERIFY(m_main);
+        QApplication::setActiveWindow(m_main);
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+    }
+
+    void cleanup()
+    {
+        m_fixture.reset();
+        processDeferredDeletes();
+    }
+
+    void loadFillsTheDateListsAfterTheReminder()
+    {
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Tessivane  v1.45"));
+        // The reminder ran (first run: today stored) while the lists were filled.
+        QCOMPARE(m_fixture->fakes.settings.values.value(modHelp::LastOfferKey), QStringLiteral("2026-12-08"));
+        const struct
+        {
+            const char* name;
+            int count;
+            const char* first;
+            const char* last;
+        } lists[]
+            = {{"cboDate", 31, "1", "31"}, {"cboMonth", 12, "January", "December"}, {"cboYear", 151, "1900", "2050"}};
+        for (const auto& list : lists) {
+            auto* box = child<QComboBox>(m_main, list.name);
+            QCOMPARE(box->count(), list.count);
+            QCOMPARE(box->currentIndex(), 0);
+            QCOMPARE(box->itemText(0), QString::fromLatin1(list.first));
+            QCOMPARE(box->itemText(list.count - 1), QString::fromLatin1(list.last));
+            QVERIFY(!box->isEditable());
+            QTest::keyClicks(box, QStringLiteral("7"));
+            QCOMPARE(box->findText(QStringLiteral("7x")), -1);
+        }
+        QCOMPARE(child<QComboBox>(m_main, "cboMonth")->itemText(8), QStringLiteral("September"));
+    }
+
+    void tabOrderStartsInTheFirstName()
+    {
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_main, "txtFirstName"));
+        const char* order[]
+            = {"txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear", "cmdNext", "txtFirstName"};
+        for (const char* name : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+    }
+
+    void typedSmallLettersBecomeCapitals_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("smith") << "smith"
+                               << "SMITH";
+        QTest::newRow("punctuation and digits") << "o'neil-2"
+                                                << "O'NEIL-2";
+        QTest::newRow("accented small letter stays") << "\u00e9a"
+                                                     << "\u00e9A";
+        QTest::newRow("capitals stay") << "McD"
+                                       << "MCD";
+    }
+
+    void typedSmallLettersBecomeCapitals()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+            auto* box = child<QLineEdit>(m_main, name);
+            type(box, typed);
+            QCOMPARE(box->text(), shown);
+        }
+    }
+
+    void pastedTextKeepsSmallLetters()
+    {
+        auto* box = child<QLineEdit>(m_main, "txtLastName");
+        QGuiApplication::clipboard()->setText(QStringLiteral("van der berg"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("van der berg"));
+    }
+
+    void millionCharacterNameIsKeptAndRead()
+    {
+        auto* first = child<QLineEdit>(m_main, "txtFirstName");
+        QGuiApplication::clipboard()->setText(QString(999999, u'N') + QStringLiteral("D"));
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(first->text().size(), 1000000);
+        QTest::keyClicks(child<QLineEdit>(m_main, "txtLastName"), QStringLiteral("e"));
+        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+        auto* result = m_fixture->program.resultWindow();
+        QVERIFY(result);
+        const QString report = child<QPlainTextEdit>(result, "txtDisplay")->toPlainText();
+        QVERIFY2(report.contains(QStringLiteral("Mental Ability 99 - Strong \nPhysical Ability 0 - Weak")),
+                 qPrintable(report.left(200)));
+    }
+
+    void refusedEntriesLeaveTheWindowAsItWas_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("middle");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("no first name") << ""
+                                       << "Q"
+                                       << ""
+                                       << "Please Enter Your First Name"
+                                       << "txtFirstName";
+        QTest::newRow("no last name") << "ANN"
+                                      << "Q"
+                                      << ""
+                                      << "Please Enter Your Last Name"
+                                      << "txtLastName";
+        QTest::newRow("blank names") << " "
+                                     << "   "
+                                     << "  "
+                                     << "Please Enter Your First Name"
+                                     << "txtFirstName";
+    }
+
+    void refusedEntriesLeaveTheWindowAsItWas()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, middle);
+        QFETCH(QString, last);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        child<QLineEdit>(m_main, "txtFirstName")->setText(first);
+        child<QLineEdit>(m_main, "txtMiddleName")->setText(middle);
+        child<QLineEdit>(m_main, "txtLastName")->setText(last);
+        child<QComboBox>(m_main, "cboYear")->setFocus();
+
+        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+
+        QCOMPARE(m_fixture->fakes.messages.texts(), QStringList {message});
+        QCOMPARE(m_fixture->fakes.messages.shown.front().icon, MessageService::Icon::Information);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!m_fixture->program.resultWindow());
+        QCOMPARE(child<QLineEdit>(m_main, "txtFirstName")->text(), first);
+        QCOMPARE(child<QLineEdit>(m_main, "txtMiddleName")->text(), middle);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    }
+
+    void impossibleDateKeepsTheFocus()
+    {
+        child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("A"));
+        child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("B"));
+        child<QComboBox>(m_main, "cboMonth")->setCurrentIndex(1);
+        child<QComboBox>(m_main, "cboDate")->setCurrentIndex(28); // 29 February 1900
+        child<QComboBox>(m_main, "cboDate")->setFocus();
+        m_main->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
+        QCOMPARE(m_fixture->fakes.messages.texts(),
+                 QStringList {QStringLiteral("Please Enter Correct Date Or Month!")});
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboDate"));
+        QVERIFY(m_main->isVisible());
+    }
+
+    void nextBackNextShowsOneReportInAFreshWindow()
+    {
+        QTest::keyClicks(child<QLineEdit>(m_main, "txtFirstName"), QStringLiteral("aaaa"));
+        QTest::keyClicks(child<QLineEdit>(m_main, "txtLastName"), QStringLiteral("b"));
+        child<QComboBox>(m_main, "cboYear")->setCurrentIndex(90);
+
+        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+        QPointer<frmPlaneOfExOrPerExpect> first = m_fixture->program.resultWindow();
+        QVERIFY(first && first->isVisible());
+        QVERIFY(!m_main->isVisible());
+        QCOMPARE(first->windowTitle(), QStringLiteral("Tessivane  v1.45"));
+        auto* display = child<QPlainTextEdit>(first, "txtDisplay");
+        const QString expected = QString::fromStdString(ReportText(ComposeReport(ComputeReading(u"AAAA", u"", u"B"))))
+                                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QCOMPARE(display->toPlainText(), expected);
+        QVERIFY(display->toPlainText().startsWith(QStringLiteral("Your Plane of Expression is towards Mental\n")));
+        QCOMPARE(display->textCursor().position(), 0);
+        QVERIFY(display->isReadOnly());
+        QCOMPARE(first->focusWidget(), child<QWidget>(first, "cmdback"));
+
+        QTest::mouseClick(child<QPushButton>(first, "cmdback"), Qt::LeftButton);
+        processDeferredDeletes();
+        QVERIFY(!first);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(m_fixture->program.nagScreen()); // loaded by the close, then hidden again
+        QVERIFY(!m_fixture->program.nagScreen()->isVisible());
+        QCOMPARE(child<QLineEdit>(m_main, "txtFirstName")->text(), QStringLiteral("AAAA"));
+        QCOMPARE(child<QComboBox>(m_main, "cboYear")->currentText(), QStringLiteral("1990"));
+
+        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+        auto* second = m_fixture->program.resultWindow();
+        QVERIFY(second);
+        QCOMPARE(child<QPlainTextEdit>(second, "txtDisplay")->toPlainText(), expected);
+        QCOMPARE(visibleWindows(), 1);
+    }
+
+    void resultWindowEmptiesTheClipboard()
+    {
+        child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("AB"));
+        child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("CD"));
+        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+        FakeClipboard& clipboard = m_fixture->fakes.clipboard;
+        QVERIFY(clipboard.clears >= 11); // every piece written is a change
+
+        auto* display = child<QPlainTextEdit>(m_fixture->program.resultWindow(), "txtDisplay");
+        QWidget* viewport = display->viewport();
+        const QPoint inside(20, 20);
+        const auto clearsOn = [&](auto action) {
+            const int before = clipboard.clears;
+            action();
+            return clipboard.clears - before;
+        };
+        QVERIFY(clearsOn([&] { QTest::mousePress(viewport, Qt::LeftButton, {}, inside); }) >= 1);
+        QVERIFY(clearsOn([&] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); }) >= 1);
+        QVERIFY(clearsOn([&] { QTest::mouseClick(viewport, Qt::LeftButton, {}, inside); }) >= 1);
+        for (const QPoint to : {QPoint(40, 30), QPoint(60, 50)}) {
+            QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::NoButton, {});
+            QVERIFY(clearsOn([&] { QApplication::sendEvent(viewport, &move); }) >= 1);
+        }
+        QCOMPARE(clearsOn([&] {
+                     QTest::keyClick(display, Qt::Key_Down);
+                     QTest::keyClick(display, Qt::Key_C, Qt::ControlModifier);
+                     QTest::keyClick(display, Qt::Key_X);
+                 }),
+                 0);
+        // The user cannot change the report.
+        QVERIFY(display->toPlainText().startsWith(QStringLiteral("Your Plane of Expression is towards \n")));
+    }
+
+    void closeBoxesShowTheClosingWindow()
+    {
+        child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("A"));
+        child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("B"));
+        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+        m_fixture->program.resultWindow()->close();
+        processDeferredDeletes();
+        QVERIFY(!m_fixture->program.resultWindow());
+        QVERIFY(m_fixture->program.nagScreen() && m_fixture->program.nagScreen()->isVisible());
+        QVERIFY(!m_main->isVisible()); // the input window does not reappear
+        QVERIFY(m_fixture->fakes.process.ends.empty());
+    }
+
+    void inputWindowCloseBoxShowsTheClosingWindowOnce()
+    {
+        QPointer<frmMain> main = m_main;
+        main->close();
+        processDeferredDeletes();
+        QVERIFY(!main);
+        QVERIFY(m_fixture->program.nagScreen()->isVisible());
+        QCOMPARE(visibleWindows(), 1);
+        QCOMPARE(m_fixture->fakes.random.seeds, 1); // loaded once
+    }
+
+    void exitMenuLeavesButAltXDoesNot()
+    {
+        QTest::keyClick(m_main, Qt::Key_X, Qt::AltModifier);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!m_fixture->program.nagScreen());
+        QPointer<frmMain> main = m_main;
+        main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        processDeferredDeletes();
+        QVERIFY(!main);
+        QVERIFY(m_fixture->program.nagScreen()->isVisible());
+    }
+
+    void menusAndLinksOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("online help") << "mnuOnline"
+                                     << "help-web-page";
+        QTest::newRow("visit") << "mnuVisit"
+                               << "home-page";
+        QTest::newRow("update") << "mnuUpdate"
+                                << "download-web-page";
+        QTest::newRow("donate") << "mnuDonate"
+                                << "donate";
+        QTest::newRow("forum label") << "Label61"
+                                     << "home-page";
+        QTest::newRow("co-brand label") << "lblCobrand"
+                                        << "co-brand";
+        QTest::newRow("full-brand label") << "lblFullBrand"
+                                          << "fully-branded";
+    }
+
+    void menusAndLinksOpenTheirPages()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        if (auto* action = m_main->findChild<QAction*>(control)) {
+            action->trigger();
+        } else {
+            auto* label = m_main->findChild<QWidget*>(control);
+            label->raise(); // the promotion labels overlap: click the one in front
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(m_fixture->fakes.browser.opened, QStringList {PageAddress(key)});
+    }
+
+    void makeMoneyIsSwitchedOff()
+    {
+        auto* mkmoney = m_main->findChild<QAction*>(QStringLiteral("mkmoney"));
+        QVERIFY(!mkmoney->isEnabled());
+        mkmoney->trigger();
+        QVERIFY(m_fixture->fakes.browser.opened.isEmpty());
+    }
+
+    void promotionLabelsOverlapAndOneIsInFront()
+    {
+        auto* cobrand = child<QWidget>(m_main, "lblCobrand");
+        auto* fullBrand = child<QWidget>(m_main, "lblFullBrand");
+        QCOMPARE(cobrand->geometry(), fullBrand->geometry());
+        QWidget* frame = cobrand->parentWidget();
+        const QPoint centre = cobrand->geometry().center();
+        m_main->BringToFront(PromotionLabel::FullBrand);
+        QCOMPARE(frame->childAt(centre), fullBrand);
+        m_main->BringToFront(PromotionLabel::CoBrand);
+        QCOMPARE(frame->childAt(centre), cobrand);
+    }
+
+    void aboutBlocksTheInputWindow()
+    {
+        QString title;
+        bool blocked = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            QVERIFY(about);
+            title = about->windowTitle();
+            // A click on Next, delivered as the window system would, does nothing while the about window is open.
+            auto* next = child<QPushButton>(m_main, "cmdNext");
+            QTest::mouseClick(m_main->windowHandle(), Qt::LeftButton, {}, next->mapTo(m_main, next->rect().center()));
+            blocked = m_fixture->fakes.messages.shown.empty();
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        m_main->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QCOMPARE(title, QStringLiteral("Tessivane  v1.45"));
+        QVERIFY(blocked);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void startUpAsksOnceThenShowsTheInputWindow_data()
+    {
+        QTest::addColumn<MessageService::Answer>("answer");
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("yes, co-brand in front") << MessageService::Answer::Yes << 0.0 << "lblCobrand";
+        QTest::newRow("no, full brand in front") << MessageService::Answer::No << 0.25 << "lblFullBrand";
+    }
+
+    void startUpAsksOnceThenShowsTheInputWindow()
+    {
+        QFETCH(MessageService::Answer, answer);
+        QFETCH(double, draw);
+        QFETCH(QString, front);
+        ProgramFixture fixture;
+        fixture.fakes.settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2026-11-23"));
+        fixture.fakes.messages.answers = {answer};
+        fixture.fakes.random.values = {draw};
+
+        RunStartUp(fixture.fakes.platform(), fixture.help, fixture.program);
+
+        QCOMPARE(fixture.fakes.messages.shown.size(), 1u); // the window's own load stays quiet
+        frmMain* main = fixture.program.mainWindow();
+        QVERIFY(main && main->isVisible());
+        QCOMPARE(fixture.fakes.browser.opened.size(), answer == MessageService::Answer::Yes ? 1 : 0);
+        auto* label = main->findChild<QWidget*>(front);
+        QCOMPARE(label->parentWidget()->childAt(label->geometry().center()), label);
+    }
+
+private:
+    std::unique_ptr<ProgramFixture> m_fixture;
+    frmMain* m_main = nullptr;
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
