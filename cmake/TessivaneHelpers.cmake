@@ -1,7 +1,7 @@
 # Warnings and definitions shared by every target of the project.
 function(tessivane_compile_options target)
     if(MSVC)
-        target_compile_options(${target} PRIVATE /W4 /permissive-)
+        target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
         if(TESSIVANE_WERROR)
             target_compile_options(${target} PRIVATE /WX)
         endif()

@@ -13,8 +13,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
-
 using namespace Tessivane;
 
 class TestQtPlatform : public QObject
@@ -128,7 +126,8 @@ private slots:
         QCOMPARE(runProbe(probe), QByteArray("another"));
 
         // Killed without a chance to clean up: its lock file stays behind but is stale.
-        ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
+        first.kill(); // SIGKILL
+
         QVERIFY(first.waitForFinished(10000));
         QCOMPARE(runProbe(probe), QByteArray("alone"));
         QCOMPARE(runProbe(probe), QByteArray("alone")); // and a clean exit releases it
