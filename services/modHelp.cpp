@@ -72,9 +72,11 @@ void modHelp::ShutDownProgram()
         // A close handler may itself shut down (nested pass) or delete other windows.
         if (m_ended)
             return;
-        // A window already closing is skipped by Qt itself.
-        if (window)
+        // A nested pass must not close again what an outer pass has closed or is closing.
+        if (window && !m_unloaded.contains(window.data())) {
+            m_unloaded.append(window.data());
             window->close();
+        }
     }
     if (m_ended)
         return;

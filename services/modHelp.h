@@ -3,6 +3,10 @@
 #include "Platform.h"
 #include "Site.h"
 
+#include <QList>
+
+class QWidget;
+
 namespace Tessivane {
 
 // Page launcher, update reminder and the one orderly way the program ends.
@@ -30,6 +34,7 @@ public:
 
 private:
     Platform m_platform;
+    QList<QWidget*> m_unloaded; // windows this shutdown has closed, closed once only
     bool m_shuttingDown = false;
     bool m_ended = false;
 };
