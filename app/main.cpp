@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Only the closing window ends the program, never the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
-    QGuiApplication::setDesktopFileName(QStringLiteral("tessivane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tessivane.Tessivane"));
     QApplication::setWindowIcon(Tessivane::Look::ProgramIcon());
 
     Tessivane::QtPlatform qtPlatform;

@@ -1,0 +1,19 @@
+# A Debian package: cpack -G DEB in a build folder.
+set(CPACK_PACKAGE_NAME tessivane)
+set(CPACK_PACKAGE_VENDOR "Quennic Softwares")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "numerology reading of the four planes of expression")
+set(CPACK_PACKAGE_DESCRIPTION "Tessivane counts how many capitals of a name fall into the Mental, Physical,
+Emotional and Intuitive planes, shows each as a percentage with its strength and names the
+dominant plane.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${TESSIVANE_SITE_BASE}/tessivane/")
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tessivane maintainers <maintainers@tessivane.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Plugins are loaded at run time, so shlibdeps cannot see them: the X11 and Wayland
+# platform plugins, and a font for the fallback of Verdana.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core | fonts-freefont-ttf")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

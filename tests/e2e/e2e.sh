@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Drives the real program on its own Xvfb server as a user would: keys typed
+# with xdotool, the report read back through the clipboard, links caught by a
+# stand-in xdg-open.  Usage: e2e.sh PROGRAM SITE_BASE
+set -uo pipefail
+
+program=$1
+site_base=$2
+work=$(mktemp -d)
+cleanup() {
+    local pid
+    for pid in ${app:-} ${xvfb:-}; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+unset WAYLAND_DISPLAY XAUTHORITY
+
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$work/bin"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION BROWSER DEFAULT_BROWSER
+cat >"$work/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >>"$work/opened"
+STUB
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+
+passed=0
+failed=0
+check() { # description, command...
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "ok: $what"
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $what"
+    fi
+}
+# The one visible window whose title matches, waiting up to 10 s for it.
+window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+gone() {
+    for _ in $(seq 50); do
+        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+focus() { xdotool windowfocus --sync "$1" && sleep 0.2; }
+keys() { xdotool key --delay 60 "$@" && sleep 0.4; }
+typed() { xdotool type --delay 40 "$1" && sleep 0.2; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+report() { # FILE: copies the report with the keyboard only, as mouse moves would empty the clipboard
+    focus "$(window 'Tessivane  v1.45')"
+    keys Tab ctrl+a ctrl+c
+    clipboard >"$1"
+}
+equals() { [ "$1" = "$2" ] || { printf 'expected: %q\nactual:   %q\n' "$2" "$1"; return 1; }; }
+alive() { kill -0 "$1" 2>/dev/null; }
+
+xdotool mousemove 1000 700 # out of the way of every window
+"$program" &
+app=$!
+main=$(window 'Tessivane  v1.45')
+check "the input window opens" test -n "$main"
+check "first run stores today as the last offer" grep -q "LastUpdateOffer=$(date +%F)" "$XDG_CONFIG_HOME/$(basename "$program").conf"
+
+"$program" &
+second=$!
+message=$(window '^Tessivane$')
+check "a second copy says so" test -n "$message"
+focus "$message"
+keys Return
+wait "$second"
+check "the second copy ends with status 0" test $? -eq 0
+check "the first copy still runs" alive "$app"
+
+focus "$main"
+typed mary
+keys Tab Tab
+typed watson
+keys alt+n
+result=$(window 'Tessivane  v1.45')
+check "Next hides the input window and shows the result window" test -n "$result" -a "$result" != "$main"
+check "only the result window is on screen" equals "$(xdotool search --onlyvisible --name 'Tessivane' | wc -l)" 1
+report "$work/first"
+expected_head=$'Your Plane of Expression is towards Emotional\n\nYour Personal Expression: \nMental Ability 30 - Average \nPhysical Ability 20 - Average \nEmotional Ability 40 - Strong \nIntuitive Ability 10 - Weak'
+check "the report starts with the reading of MARY WATSON" equals "$(head -n 7 "$work/first")" "$expected_head"
+check "the report has 24 line breaks" equals "$(wc -l <"$work/first")" 24
+
+keys alt+b
+main=$(window 'Tessivane  v1.45')
+focus "$main"
+keys ctrl+a ctrl+c
+check "Back keeps the typed name" equals "$(clipboard)" WATSON
+keys alt+n
+report "$work/second"
+check "Next again shows the same single report" cmp -s "$work/first" "$work/second"
+keys alt+b
+
+focus "$(window 'Tessivane  v1.45')"
+keys alt+h v
+sleep 0.5
+check "Visit Us Online opens the home page" equals "$(cat "$work/opened" 2>/dev/null)" "$site_base/tessivane/ssd.php?page=home-page"
+
+keys alt+f x
+closing=$(window '^Tessivane v1\.45$')
+check "leaving shows the closing window" test -n "$closing"
+check "the input window is gone" gone 'Tessivane  v1\.45'
+focus "$closing"
+keys alt+x
+for _ in $(seq 50); do alive "$app" || break; sleep 0.1; done
+check "Exit ends the program" bash -c "! kill -0 $app 2>/dev/null"
+wait "$app"
+check "with status 0" test $? -eq 0
+app=
+
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
