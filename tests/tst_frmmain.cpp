@@ -343,6 +343,24 @@ private slots:
         QCOMPARE(m_fixture->fakes.browser.opened, QStringList {PageAddress(key)});
     }
 
+    void resultWindowLinksOpenTheirPages()
+    {
+        child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("A"));
+        child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("B"));
+        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+        QWidget* result = m_fixture->program.resultWindow();
+        const std::pair<const char*, const char*> links[]
+            = {{"Label61", "home-page"}, {"lblCobrand", "co-brand"}, {"lblFullBrand", "fully-branded"}};
+        QStringList expected;
+        for (const auto& [name, key] : links) {
+            auto* label = child<QWidget>(result, name);
+            label->raise();
+            QTest::mouseClick(label, Qt::LeftButton);
+            expected << PageAddress(QString::fromLatin1(key));
+        }
+        QCOMPARE(m_fixture->fakes.browser.opened, expected);
+    }
+
     void makeMoneyIsSwitchedOff()
     {
         auto* mkmoney = m_main->findChild<QAction*>(QStringLiteral("mkmoney"));

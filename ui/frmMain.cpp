@@ -3,6 +3,7 @@
 
 #include "Look.h"
 #include "Program.h"
+#include "Promotions.h"
 #include "Reading.h"
 #include "Report.h"
 #include "Validation.h"
@@ -57,9 +58,6 @@ frmMain::frmMain(Program& program)
     const auto opens = [&](auto* sender, auto signal, Page page) {
         connect(sender, signal, this, [&help, page] { help.OpenPage(page); });
     };
-    opens(m_ui->Label61, &LinkLabel::clicked, Page::HomePage);
-    opens(m_ui->lblCobrand, &LinkLabel::clicked, Page::CoBrand);
-    opens(m_ui->lblFullBrand, &LinkLabel::clicked, Page::FullyBranded);
     opens(m_ui->mnuOnline, &QAction::triggered, Page::HelpWebPage);
     opens(m_ui->mnuVisit, &QAction::triggered, Page::HomePage);
     opens(m_ui->mnuUpdate, &QAction::triggered, Page::DownloadWebPage);
@@ -78,15 +76,7 @@ void frmMain::applyLook()
     Look::PaintNative(m_ui->menuBar);
     for (QLabel* label : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
         Look::PaintText(label, Qt::white);
-    m_ui->Label61->setFont(Look::Verdana(8.25, false, true));
-    Look::PaintText(m_ui->Label61, Qt::white);
-    for (LinkLabel* label : {m_ui->lblCobrand, m_ui->lblFullBrand}) {
-        label->setFont(Look::Verdana(8.25, true, true));
-        // Opaque, so that only the label in front is seen.
-        Look::Paint(label, Look::LightBlue, Qt::blue);
-    }
-    for (QLabel* label : {m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand})
-        Look::ShrinkToFit(label);
+    SetUpPromotions(m_program.help(), m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     // The buttons keep the desktop's own look.
     for (QPushButton* button : {m_ui->cmdNext, m_ui->cmdExit})
         Look::PaintNative(button);

@@ -3,6 +3,7 @@
 
 #include "Look.h"
 #include "Program.h"
+#include "Promotions.h"
 #include "modHelp.h"
 
 #include <QCloseEvent>
@@ -28,10 +29,6 @@ frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Program& program)
     connect(m_ui->txtDisplay, &QPlainTextEdit::textChanged, this, &frmPlaneOfExOrPerExpect::emptyClipboard);
 
     connect(m_ui->cmdback, &QPushButton::clicked, this, &frmPlaneOfExOrPerExpect::cmdback_Click);
-    modHelp& help = m_program.help();
-    connect(m_ui->Label61, &LinkLabel::clicked, this, [&help] { help.OpenPage(Page::HomePage); });
-    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, [&help] { help.OpenPage(Page::CoBrand); });
-    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, [&help] { help.OpenPage(Page::FullyBranded); });
 
     m_ui->cmdback->setFocus();
 }
@@ -43,15 +40,7 @@ void frmPlaneOfExOrPerExpect::applyLook()
     setFont(Look::Verdana(8.25));
     Look::Paint(this, Look::LightBlue, Qt::black);
     Look::Paint(m_ui->txtDisplay, Look::LightBlue, Qt::white);
-    m_ui->Label61->setFont(Look::Verdana(8.25, false, true));
-    Look::PaintText(m_ui->Label61, Qt::white);
-    for (LinkLabel* label : {m_ui->lblCobrand, m_ui->lblFullBrand}) {
-        label->setFont(Look::Verdana(8.25, true, true));
-        // Opaque, so that only the label in front is seen.
-        Look::Paint(label, Look::LightBlue, Qt::blue);
-    }
-    for (QLabel* label : {m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand})
-        Look::ShrinkToFit(label);
+    SetUpPromotions(m_program.help(), m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     for (QPushButton* button : {m_ui->cmdback, m_ui->cmdprint})
         Look::PaintNative(button);
     setFixedSize(425, 341);

@@ -1,0 +1,29 @@
+#include "Promotions.h"
+
+#include "LinkLabel.h"
+#include "Look.h"
+#include "modHelp.h"
+
+namespace Tessivane {
+
+void SetUpPromotions(modHelp& help, LinkLabel* forum, LinkLabel* coBrand, LinkLabel* fullBrand)
+{
+    forum->setFont(Look::Verdana(8.25, false, true));
+    Look::PaintText(forum, Qt::white);
+    for (LinkLabel* label : {coBrand, fullBrand}) {
+        label->setFont(Look::Verdana(8.25, true, true));
+        // Opaque, so that only the label in front is seen.
+        Look::Paint(label, Look::LightBlue, Qt::blue);
+    }
+    for (LinkLabel* label : {forum, coBrand, fullBrand})
+        Look::ShrinkToFit(label);
+
+    const auto opens = [&help](LinkLabel* label, Page page) {
+        QObject::connect(label, &LinkLabel::clicked, label, [&help, page] { help.OpenPage(page); });
+    };
+    opens(forum, Page::HomePage);
+    opens(coBrand, Page::CoBrand);
+    opens(fullBrand, Page::FullyBranded);
+}
+
+} // namespace Tessivane

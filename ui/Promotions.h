@@ -1,0 +1,12 @@
+#pragma once
+
+namespace Tessivane {
+
+class LinkLabel;
+class modHelp;
+
+// The forum advertisement and the two overlapping promotion labels that the
+// input and result windows both carry: their look and the pages they open.
+void SetUpPromotions(modHelp& help, LinkLabel* forum, LinkLabel* coBrand, LinkLabel* fullBrand);
+
+} // namespace Tessivane
