@@ -63,6 +63,12 @@ void Program::ShowNagScreen()
     m_nagScreen->show();
 }
 
+void Program::ShowNagScreenOnLeaving()
+{
+    if (!m_help.ShuttingDown())
+        ShowNagScreen();
+}
+
 void Program::HideNagScreen()
 {
     if (m_nagScreen)

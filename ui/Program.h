@@ -34,6 +34,9 @@ public:
     void BringToFront(PromotionLabel label) override;
 
     void ShowNagScreen();
+    // What leaving the input or result window does: shows the closing window,
+    // unless the program is already shutting down, when nothing may come back.
+    void ShowNagScreenOnLeaving();
     void HideNagScreen();
     // A fresh, empty result window, shown.
     frmPlaneOfExOrPerExpect* OpenResultWindow();

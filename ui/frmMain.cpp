@@ -157,9 +157,7 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::Form_Unload()
 {
-    // During shutdown nothing may come back on screen.
-    if (!m_program.help().ShuttingDown())
-        m_program.ShowNagScreen();
+    m_program.ShowNagScreenOnLeaving();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

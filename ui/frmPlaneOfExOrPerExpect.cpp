@@ -4,7 +4,6 @@
 #include "Look.h"
 #include "Program.h"
 #include "Promotions.h"
-#include "modHelp.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -65,8 +64,7 @@ void frmPlaneOfExOrPerExpect::cmdback_Click()
 
 void frmPlaneOfExOrPerExpect::Form_Unload()
 {
-    if (!m_program.help().ShuttingDown())
-        m_program.ShowNagScreen();
+    m_program.ShowNagScreenOnLeaving();
 }
 
 void frmPlaneOfExOrPerExpect::closeEvent(QCloseEvent* event)
