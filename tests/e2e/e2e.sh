@@ -9,7 +9,7 @@ site_base=$2
 work=$(mktemp -d)
 cleanup() {
     local pid
-    for pid in ${app:-} ${xvfb:-}; do
+    for pid in ${app:-} ${second:-} ${xvfb:-}; do
         kill "$pid" 2>/dev/null
     done
     wait 2>/dev/null
@@ -17,16 +17,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
-unset WAYLAND_DISPLAY XAUTHORITY
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
+start_xvfb "$work" || exit 1
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$work/bin"
@@ -78,24 +70,45 @@ report() { # FILE: copies the report with the keyboard only, as mouse moves woul
     keys Tab ctrl+a ctrl+c
     clipboard >"$1"
 }
+# What went wrong, for a step the rest cannot do without; then stop at once
+# rather than let every later step wait for windows that will never come.
+give_up() {
+    echo "FAILED: $1 (giving up)"
+    echo "--- Xvfb $(kill -0 "$xvfb" 2>/dev/null && echo running || echo "not running"); its log:"
+    cat "$work/xvfb.log"
+    echo "--- the program's output:"
+    cat "$work/app.log"
+    echo "e2e: $passed passed, $((failed + 1)) failed"
+    exit 1
+}
+# Waits up to 5 s for PID to end and returns its status; kills it after that.
+finished() {
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$1" 2>/dev/null && echo "still running after 5 s: killed"
+    wait "$1"
+}
 equals() { [ "$1" = "$2" ] || { printf 'expected: %q\nactual:   %q\n' "$2" "$1"; return 1; }; }
 alive() { kill -0 "$1" 2>/dev/null; }
 
 xdotool mousemove 1000 700 # out of the way of every window
-"$program" &
+"$program" 2>>"$work/app.log" &
 app=$!
-main=$(window 'Tessivane  v1.45')
+main=$(window 'Tessivane  v1.45') || give_up "the input window opens"
 check "the input window opens" test -n "$main"
 check "first run stores today as the last offer" grep -q "LastUpdateOffer=$(date +%F)" "$XDG_CONFIG_HOME/$(basename "$program").conf"
 
-"$program" &
+"$program" 2>>"$work/app.log" &
 second=$!
-message=$(window '^Tessivane$')
+message=$(window '^Tessivane$') || { kill "$second"; give_up "a second copy says so"; }
 check "a second copy says so" test -n "$message"
 focus "$message"
 keys Return
-wait "$second"
+finished "$second"
 check "the second copy ends with status 0" test $? -eq 0
+second=
 check "the first copy still runs" alive "$app"
 
 focus "$main"
@@ -103,7 +116,7 @@ typed mary
 keys Tab Tab
 typed watson
 keys alt+n
-result=$(window 'Tessivane  v1.45')
+result=$(window 'Tessivane  v1.45') || give_up "Next shows the result window"
 check "Next hides the input window and shows the result window" test -n "$result" -a "$result" != "$main"
 check "only the result window is on screen" equals "$(xdotool search --onlyvisible --name 'Tessivane' | wc -l)" 1
 report "$work/first"
@@ -132,10 +145,8 @@ check "leaving shows the closing window" test -n "$closing"
 check "the input window is gone" gone 'Tessivane  v1\.45'
 focus "$closing"
 keys alt+x
-for _ in $(seq 50); do alive "$app" || break; sleep 0.1; done
-check "Exit ends the program" bash -c "! kill -0 $app 2>/dev/null"
-wait "$app"
-check "with status 0" test $? -eq 0
+finished "$app"
+check "Exit ends the program with status 0" test $? -eq 0
 app=
 
 echo "e2e: $passed passed, $failed failed"

@@ -1,0 +1,28 @@
+# Sourced by scripts that need a private X server.
+#
+# start_xvfb WORKDIR: starts Xvfb on a free display, waits until it accepts
+# clients, exports DISPLAY and sets xvfb to its pid.  The server's messages go
+# to WORKDIR/xvfb.log.
+#
+# -noreset: by default the server resets whenever its last client disconnects,
+# and a client that connects during that reset is dropped before its setup is
+# answered ("could not connect to display").  A short-lived client such as
+# xdotool, followed at once by the program, hits exactly that window.
+start_xvfb() {
+    local work=$1
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+        3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ ! -s "$work/display" ]; then
+        echo "Xvfb did not start:" >&2
+        cat "$work/xvfb.log" >&2
+        return 1
+    fi
+    export DISPLAY=:$(cat "$work/display")
+    unset WAYLAND_DISPLAY XAUTHORITY
+}
