@@ -44,12 +44,13 @@ check() { # description, command...
         echo "FAILED: $what"
     fi
 }
-# The one visible window whose title matches, waiting up to 10 s for it.
+# TITLE [OTHER]: the one visible window whose title matches, other than the
+# window OTHER (one that is on its way out), waiting up to 10 s for it.
 window() {
-    local id
+    local ids
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${2:-none}")
+        [ "$(printf '%s' "$ids" | grep -c .)" -eq 1 ] && { echo "$ids"; return 0; }
         sleep 0.1
     done
     return 1
@@ -65,8 +66,8 @@ focus() { xdotool windowfocus --sync "$1" && sleep 0.2; }
 keys() { xdotool key --delay 60 "$@" && sleep 0.4; }
 typed() { xdotool type --delay 40 "$1" && sleep 0.2; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-report() { # FILE: copies the report with the keyboard only, as mouse moves would empty the clipboard
-    focus "$(window 'Tessivane  v1.45')"
+report() { # FILE WINDOW: copies the report with the keyboard only, as mouse moves would empty the clipboard
+    focus "$2"
     keys Tab ctrl+a ctrl+c
     clipboard >"$1"
 }
@@ -116,25 +117,27 @@ typed mary
 keys Tab Tab
 typed watson
 keys alt+n
-result=$(window 'Tessivane  v1.45') || give_up "Next shows the result window"
+result=$(window 'Tessivane  v1.45' "$main") || give_up "Next shows the result window"
 check "Next hides the input window and shows the result window" test -n "$result" -a "$result" != "$main"
 check "only the result window is on screen" equals "$(xdotool search --onlyvisible --name 'Tessivane' | wc -l)" 1
-report "$work/first"
+report "$work/first" "$result"
 expected_head=$'Your Plane of Expression is towards Emotional\n\nYour Personal Expression: \nMental Ability 30 - Average \nPhysical Ability 20 - Average \nEmotional Ability 40 - Strong \nIntuitive Ability 10 - Weak'
 check "the report starts with the reading of MARY WATSON" equals "$(head -n 7 "$work/first")" "$expected_head"
 check "the report has 24 line breaks" equals "$(wc -l <"$work/first")" 24
 
 keys alt+b
-main=$(window 'Tessivane  v1.45')
+main=$(window 'Tessivane  v1.45' "$result")
+check "Back brings the input window back" test -n "$main"
 focus "$main"
 keys ctrl+a ctrl+c
 check "Back keeps the typed name" equals "$(clipboard)" WATSON
 keys alt+n
-report "$work/second"
+result=$(window 'Tessivane  v1.45' "$main")
+report "$work/second" "$result"
 check "Next again shows the same single report" cmp -s "$work/first" "$work/second"
 keys alt+b
 
-focus "$(window 'Tessivane  v1.45')"
+focus "$(window 'Tessivane  v1.45' "$result")"
 keys alt+h v
 sleep 0.5
 check "Visit Us Online opens the home page" equals "$(cat "$work/opened" 2>/dev/null)" "$site_base/tessivane/ssd.php?page=home-page"
