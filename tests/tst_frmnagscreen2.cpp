@@ -181,12 +181,16 @@ private slots:
         QCOMPARE(m_fixture->fakes.messages.texts(), QStringList {QStringLiteral("Email Address Cannot Contain Space")});
         QCOMPARE(m_fixture->fakes.messages.shown.front().icon, MessageService::Icon::Critical);
         QCOMPARE(QApplication::focusWidget(), edit);
+        // No blank gets in with a modifier held either.
+        for (const Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::KeypadModifier})
+            QTest::keyClick(edit, Qt::Key_Space, modifier);
+        QCOMPARE(edit->text(), QStringLiteral("ab"));
         // Blanks in a name are fine.
         auto* name = child<QLineEdit>(nag, "txtName");
         name->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(name, QStringLiteral("Ann Lee"));
         QCOMPARE(name->text(), QStringLiteral("Ann Lee"));
-        QCOMPARE(m_fixture->fakes.messages.shown.size(), 1u);
+        QCOMPARE(m_fixture->fakes.messages.shown.size(), 3u);
     }
 
     void referNowRunsTheChecksInOrder()

@@ -2,11 +2,10 @@
 
 #include "LinkLabel.h"
 #include "Look.h"
-#include "modHelp.h"
 
 namespace Tessivane {
 
-void SetUpPromotions(modHelp& help, LinkLabel* forum, LinkLabel* coBrand, LinkLabel* fullBrand)
+void StylePromotions(LinkLabel* forum, LinkLabel* coBrand, LinkLabel* fullBrand)
 {
     forum->setFont(Look::Verdana(8.25, false, true));
     Look::PaintText(forum, Qt::white);
@@ -17,13 +16,6 @@ void SetUpPromotions(modHelp& help, LinkLabel* forum, LinkLabel* coBrand, LinkLa
     }
     for (LinkLabel* label : {forum, coBrand, fullBrand})
         Look::ShrinkToFit(label);
-
-    const auto opens = [&help](LinkLabel* label, Page page) {
-        QObject::connect(label, &LinkLabel::clicked, label, [&help, page] { help.OpenPage(page); });
-    };
-    opens(forum, Page::HomePage);
-    opens(coBrand, Page::CoBrand);
-    opens(fullBrand, Page::FullyBranded);
 }
 
 } // namespace Tessivane

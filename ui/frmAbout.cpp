@@ -11,6 +11,7 @@ namespace Tessivane {
 frmAbout::frmAbout(Program& program, QWidget* parent)
     : QDialog(parent, Look::FixedWindowFlags())
     , m_ui(std::make_unique<Ui::frmAbout>())
+    , m_help(program.help())
 {
     m_ui->setupUi(this);
     setModal(true);
@@ -21,9 +22,8 @@ frmAbout::frmAbout(Program& program, QWidget* parent)
 
     // Esc rejects a dialog; OK is this window's cancel button too, and both only close it.
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    modHelp& help = program.help();
-    connect(m_ui->lblHomePage, &LinkLabel::clicked, this, [&help] { help.OpenPage(Page::HomePage); });
-    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, [&help] { help.OpenPage(Page::FullyBranded); });
+    connect(m_ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 
     m_ui->cmdOK->setFocus();
 }
@@ -57,6 +57,17 @@ void frmAbout::applyLook()
 void frmAbout::cmdOK_Click()
 {
     accept();
+}
+
+void frmAbout::lblHomePage_Click()
+{
+    m_help.OpenPage(Page::HomePage);
+}
+
+// Despite its name, this link is about the fully branded edition.
+void frmAbout::lblCobrand_Click()
+{
+    m_help.OpenPage(Page::FullyBranded);
 }
 
 } // namespace Tessivane

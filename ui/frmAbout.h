@@ -11,6 +11,7 @@ class frmAbout;
 namespace Tessivane {
 
 class Program;
+class modHelp;
 
 // What the program is, with two links to the maker's site. Shown modally.
 class frmAbout : public QDialog
@@ -22,11 +23,14 @@ public:
     ~frmAbout() override;
 
     void cmdOK_Click();
+    void lblHomePage_Click();
+    void lblCobrand_Click();
 
 private:
     void applyLook();
 
     std::unique_ptr<Ui::frmAbout> m_ui;
+    modHelp& m_help;
 };
 
 } // namespace Tessivane

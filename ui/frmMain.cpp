@@ -1,6 +1,8 @@
 #include "frmMain.h"
 #include "ui_frmMain.h"
 
+#include "KeyPress.h"
+#include "LinkLabel.h"
 #include "Look.h"
 #include "Program.h"
 #include "Promotions.h"
@@ -11,10 +13,10 @@
 #include "modHelp.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLayout>
 
 #include <limits>
+#include <utility>
 
 namespace Tessivane {
 
@@ -28,6 +30,11 @@ constexpr int lastYear = 2050;
 std::u16string text(const QString& value)
 {
     return value.toStdU16String();
+}
+
+char16_t UpperCaseTyped(char16_t keyAscii)
+{
+    return keyAscii >= u'a' && keyAscii <= u'z' ? static_cast<char16_t>(keyAscii - 32) : keyAscii;
 }
 
 } // namespace
@@ -49,20 +56,19 @@ frmMain::frmMain(Program& program)
     for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
         list->setEditable(false);
 
-    modHelp& help = m_program.help();
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
-    connect(m_ui->mnuNext, &QAction::triggered, this, &frmMain::cmdNext_Click);
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-    connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    connect(m_ui->mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(m_ui->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(m_ui->mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(m_ui->mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
     connect(m_ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    const auto opens = [&](auto* sender, auto signal, Page page) {
-        connect(sender, signal, this, [&help, page] { help.OpenPage(page); });
-    };
-    opens(m_ui->mnuOnline, &QAction::triggered, Page::HelpWebPage);
-    opens(m_ui->mnuVisit, &QAction::triggered, Page::HomePage);
-    opens(m_ui->mnuUpdate, &QAction::triggered, Page::DownloadWebPage);
-    opens(m_ui->mnuDonate, &QAction::triggered, Page::Donate);
-    opens(m_ui->mkmoney, &QAction::triggered, Page::FullyBranded);
+    connect(m_ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(m_ui->mkmoney, &QAction::triggered, this, &frmMain::mkmoney_Click);
+    connect(m_ui->Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
+    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 
     m_ui->txtFirstName->setFocus();
 }
@@ -76,7 +82,7 @@ void frmMain::applyLook()
     Look::PaintNative(m_ui->menuBar);
     for (QLabel* label : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
         Look::PaintText(label, Qt::white);
-    SetUpPromotions(m_program.help(), m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
+    StylePromotions(m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     // The buttons keep the desktop's own look.
     for (QPushButton* button : {m_ui->cmdNext, m_ui->cmdExit})
         Look::PaintNative(button);
@@ -150,9 +156,75 @@ void frmMain::cmdExit_Click()
     close();
 }
 
+void frmMain::mnuNext_Click()
+{
+    cmdNext_Click();
+}
+
+void frmMain::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+
+void frmMain::mnuOnline_Click()
+{
+    m_program.help().OpenPage(Page::HelpWebPage);
+}
+
+void frmMain::mnuVisit_Click()
+{
+    m_program.help().OpenPage(Page::HomePage);
+}
+
+void frmMain::mnuUpdate_Click()
+{
+    m_program.help().OpenPage(Page::DownloadWebPage);
+}
+
 void frmMain::mnuAbout_Click()
 {
     m_program.ShowAbout(this);
+}
+
+void frmMain::mnuDonate_Click()
+{
+    m_program.help().OpenPage(Page::Donate);
+}
+
+void frmMain::mkmoney_Click()
+{
+    m_program.help().OpenPage(Page::FullyBranded);
+}
+
+void frmMain::Label61_Click()
+{
+    m_program.help().OpenPage(Page::HomePage);
+}
+
+void frmMain::lblCobrand_Click()
+{
+    m_program.help().OpenPage(Page::CoBrand);
+}
+
+void frmMain::lblFullBrand_Click()
+{
+    m_program.help().OpenPage(Page::FullyBranded);
+}
+
+// Typed a..z become capitals; everything else, pasted text included, passes unchanged.
+void frmMain::txtFirstName_KeyPress(char16_t& keyAscii)
+{
+    keyAscii = UpperCaseTyped(keyAscii);
+}
+
+void frmMain::txtMiddleName_KeyPress(char16_t& keyAscii)
+{
+    keyAscii = UpperCaseTyped(keyAscii);
+}
+
+void frmMain::txtLastName_KeyPress(char16_t& keyAscii)
+{
+    keyAscii = UpperCaseTyped(keyAscii);
 }
 
 void frmMain::Form_Unload()
@@ -168,17 +240,13 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    // Typed a..z become capitals; pasted text and every other key pass unchanged.
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = key->text();
-        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-        if (plain && typed.size() == 1 && typed.at(0) >= u'a' && typed.at(0) <= u'z') {
-            QKeyEvent upper(QEvent::KeyPress, key->key(), key->modifiers(), typed.toUpper(), key->isAutoRepeat(),
-                            static_cast<quint16>(key->count()));
-            QCoreApplication::sendEvent(watched, &upper);
+    using Handler = void (frmMain::*)(char16_t&);
+    const std::pair<QObject*, Handler> nameBoxes[] = {{m_ui->txtFirstName, &frmMain::txtFirstName_KeyPress},
+                                                      {m_ui->txtMiddleName, &frmMain::txtMiddleName_KeyPress},
+                                                      {m_ui->txtLastName, &frmMain::txtLastName_KeyPress}};
+    for (const auto& [box, handler] : nameBoxes) {
+        if (watched == box && RunKeyPress(box, event, [this, handler](char16_t& key) { (this->*handler)(key); }))
             return true;
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

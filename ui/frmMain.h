@@ -29,7 +29,20 @@ public:
 
     void cmdNext_Click();
     void cmdExit_Click();
+    void mnuNext_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
     void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mkmoney_Click();
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+    void txtFirstName_KeyPress(char16_t& keyAscii);
+    void txtMiddleName_KeyPress(char16_t& keyAscii);
+    void txtLastName_KeyPress(char16_t& keyAscii);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

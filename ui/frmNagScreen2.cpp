@@ -1,13 +1,13 @@
 #include "frmNagScreen2.h"
 #include "ui_frmNagScreen2.h"
 
+#include "KeyPress.h"
 #include "Look.h"
 #include "Program.h"
 #include "Site.h"
 #include "modHelp.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -58,11 +58,10 @@ frmNagScreen2::frmNagScreen2(Program& program)
     }
     applyLook();
 
-    modHelp& help = m_program.help();
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(m_ui->Check1, &QPushButton::clicked, this, &frmNagScreen2::Check1_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, [&help] { help.OpenPage(Page::QuennicSoftwares); });
+    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 
     m_ui->cmdClose->setFocus();
 }
@@ -158,6 +157,11 @@ void frmNagScreen2::Check1_Click(bool checked)
     m_program.help().OpenPage(Page::HomePage);
 }
 
+void frmNagScreen2::lblGoToHome_Click()
+{
+    m_program.help().OpenPage(Page::QuennicSoftwares);
+}
+
 void frmNagScreen2::cmdSubmit_Click()
 {
     m_program.referral().SubmitReferral(
@@ -170,10 +174,39 @@ void frmNagScreen2::cmdClose_Click()
     m_program.help().ShutDownProgram();
 }
 
+void frmNagScreen2::Form_Unload()
+{
+    m_program.help().ShutDownProgram();
+}
+
 void frmNagScreen2::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    m_program.help().ShutDownProgram();
+    Form_Unload();
+}
+
+void frmNagScreen2::clearPlaceholder(ReferralBox which)
+{
+    const QString text = TextOnFocusIn(which, boxText(which));
+    if (text != boxText(which))
+        setBoxText(which, text);
+}
+
+void frmNagScreen2::restorePlaceholder(ReferralBox which)
+{
+    const QString text = TextOnFocusOut(which, boxText(which));
+    if (text != boxText(which))
+        setBoxText(which, text);
+}
+
+void frmNagScreen2::refuseBlank(ReferralBox which, char16_t& keyAscii)
+{
+    if (keyAscii != u' ')
+        return;
+    keyAscii = 0;
+    m_program.platform().messages.show(BlankInAddressMessage, MessageService::Icon::Critical,
+                                       MessageService::Buttons::Ok);
+    box(which)->setFocus();
 }
 
 QWidget* frmNagScreen2::box(ReferralBox which) const
@@ -211,31 +244,40 @@ void frmNagScreen2::setBoxText(ReferralBox which, const QString& text)
 
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 {
-    for (const ReferralBox which : referralBoxes) {
-        if (watched != box(which))
+    using Handler = void (frmNagScreen2::*)();
+    using KeyHandler = void (frmNagScreen2::*)(char16_t&);
+    struct BoxHandlers
+    {
+        QWidget* box;
+        Handler gotFocus;
+        Handler lostFocus;
+        KeyHandler keyPress;
+    };
+    const BoxHandlers handlers[] = {
+        {m_ui->txtName, &frmNagScreen2::txtName_GotFocus, &frmNagScreen2::txtName_LostFocus, nullptr},
+        {m_ui->txtEmail, &frmNagScreen2::txtEmail_GotFocus, &frmNagScreen2::txtEmail_LostFocus,
+         &frmNagScreen2::txtEmail_KeyPress},
+        {m_ui->txtMessage, &frmNagScreen2::txtMessage_GotFocus, &frmNagScreen2::txtMessage_LostFocus, nullptr},
+        {m_ui->txtFriendName, &frmNagScreen2::txtFriendName_GotFocus, &frmNagScreen2::txtFriendName_LostFocus, nullptr},
+        {m_ui->txtFriendEmail, &frmNagScreen2::txtFriendEmail_GotFocus, &frmNagScreen2::txtFriendEmail_LostFocus,
+         &frmNagScreen2::txtFriendEmail_KeyPress},
+    };
+    for (const BoxHandlers& handler : handlers) {
+        if (watched != handler.box)
             continue;
         switch (event->type()) {
         case QEvent::FocusIn:
-            if (movesFocus(event)) {
-                const QString text = TextOnFocusIn(which, boxText(which));
-                if (text != boxText(which))
-                    setBoxText(which, text);
-            }
+            if (movesFocus(event))
+                (this->*handler.gotFocus)();
             break;
         case QEvent::FocusOut:
-            if (movesFocus(event)) {
-                const QString text = TextOnFocusOut(which, boxText(which));
-                if (text != boxText(which))
-                    setBoxText(which, text);
-            }
+            if (movesFocus(event))
+                (this->*handler.lostFocus)();
             break;
         case QEvent::KeyPress:
-            if (RefusesBlanks(which) && static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
-                m_program.platform().messages.show(BlankInAddressMessage, MessageService::Icon::Critical,
-                                                   MessageService::Buttons::Ok);
-                box(which)->setFocus();
+            if (handler.keyPress
+                && RunKeyPress(watched, event, [this, &handler](char16_t& key) { (this->*handler.keyPress)(key); }))
                 return true;
-            }
             break;
         default:
             break;

@@ -33,14 +33,33 @@ public:
     static QString Appeal(int n);
 
     void Check1_Click(bool checked);
+    void lblGoToHome_Click();
     void cmdSubmit_Click();
     void cmdClose_Click();
+
+    // The placeholders come and go with the focus; the address boxes refuse blanks.
+    void txtName_GotFocus() { clearPlaceholder(ReferralBox::Name); }
+    void txtEmail_GotFocus() { clearPlaceholder(ReferralBox::Email); }
+    void txtMessage_GotFocus() { clearPlaceholder(ReferralBox::Message); }
+    void txtFriendName_GotFocus() { clearPlaceholder(ReferralBox::FriendName); }
+    void txtFriendEmail_GotFocus() { clearPlaceholder(ReferralBox::FriendEmail); }
+    void txtName_LostFocus() { restorePlaceholder(ReferralBox::Name); }
+    void txtEmail_LostFocus() { restorePlaceholder(ReferralBox::Email); }
+    void txtMessage_LostFocus() { restorePlaceholder(ReferralBox::Message); }
+    void txtFriendName_LostFocus() { restorePlaceholder(ReferralBox::FriendName); }
+    void txtFriendEmail_LostFocus() { restorePlaceholder(ReferralBox::FriendEmail); }
+    void txtEmail_KeyPress(char16_t& keyAscii) { refuseBlank(ReferralBox::Email, keyAscii); }
+    void txtFriendEmail_KeyPress(char16_t& keyAscii) { refuseBlank(ReferralBox::FriendEmail, keyAscii); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Form_Unload();
+    void clearPlaceholder(ReferralBox which);
+    void restorePlaceholder(ReferralBox which);
+    void refuseBlank(ReferralBox which, char16_t& keyAscii);
     void applyLook();
     QWidget* box(ReferralBox which) const;
     QString boxText(ReferralBox which) const;

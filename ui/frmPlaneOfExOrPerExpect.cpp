@@ -1,12 +1,13 @@
 #include "frmPlaneOfExOrPerExpect.h"
 #include "ui_frmPlaneOfExOrPerExpect.h"
 
+#include "LinkLabel.h"
 #include "Look.h"
 #include "Program.h"
 #include "Promotions.h"
+#include "modHelp.h"
 
 #include <QCloseEvent>
-#include <QMouseEvent>
 
 namespace Tessivane {
 
@@ -25,9 +26,12 @@ frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Program& program)
     m_ui->txtDisplay->setMouseTracking(true);
     m_ui->txtDisplay->viewport()->setMouseTracking(true);
     m_ui->txtDisplay->viewport()->installEventFilter(this);
-    connect(m_ui->txtDisplay, &QPlainTextEdit::textChanged, this, &frmPlaneOfExOrPerExpect::emptyClipboard);
+    connect(m_ui->txtDisplay, &QPlainTextEdit::textChanged, this, &frmPlaneOfExOrPerExpect::txtDisplay_Change);
 
     connect(m_ui->cmdback, &QPushButton::clicked, this, &frmPlaneOfExOrPerExpect::cmdback_Click);
+    connect(m_ui->Label61, &LinkLabel::clicked, this, &frmPlaneOfExOrPerExpect::Label61_Click);
+    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &frmPlaneOfExOrPerExpect::lblCobrand_Click);
+    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &frmPlaneOfExOrPerExpect::lblFullBrand_Click);
 
     m_ui->cmdback->setFocus();
 }
@@ -39,7 +43,7 @@ void frmPlaneOfExOrPerExpect::applyLook()
     setFont(Look::Verdana(8.25));
     Look::Paint(this, Look::LightBlue, Qt::black);
     Look::Paint(m_ui->txtDisplay, Look::LightBlue, Qt::white);
-    SetUpPromotions(m_program.help(), m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
+    StylePromotions(m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     for (QPushButton* button : {m_ui->cmdback, m_ui->cmdprint})
         Look::PaintNative(button);
     setFixedSize(425, 341);
@@ -73,6 +77,48 @@ void frmPlaneOfExOrPerExpect::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void frmPlaneOfExOrPerExpect::Label61_Click()
+{
+    m_program.help().OpenPage(Page::HomePage);
+}
+
+void frmPlaneOfExOrPerExpect::lblCobrand_Click()
+{
+    m_program.help().OpenPage(Page::CoBrand);
+}
+
+void frmPlaneOfExOrPerExpect::lblFullBrand_Click()
+{
+    m_program.help().OpenPage(Page::FullyBranded);
+}
+
+// Whatever changes the report or the mouse does over it empties the clipboard,
+// so that nothing copied from the report stays there.
+void frmPlaneOfExOrPerExpect::txtDisplay_Change()
+{
+    emptyClipboard();
+}
+
+void frmPlaneOfExOrPerExpect::txtDisplay_Click()
+{
+    emptyClipboard();
+}
+
+void frmPlaneOfExOrPerExpect::txtDisplay_MouseDown()
+{
+    emptyClipboard();
+}
+
+void frmPlaneOfExOrPerExpect::txtDisplay_MouseMove()
+{
+    emptyClipboard();
+}
+
+void frmPlaneOfExOrPerExpect::txtDisplay_MouseUp()
+{
+    emptyClipboard();
+}
+
 void frmPlaneOfExOrPerExpect::emptyClipboard()
 {
     m_program.platform().clipboard.clear();
@@ -80,13 +126,17 @@ void frmPlaneOfExOrPerExpect::emptyClipboard()
 
 bool frmPlaneOfExOrPerExpect::eventFilter(QObject* watched, QEvent* event)
 {
-    // Mouse down, every move and mouse up (which also ends a click) over the report
-    // empty the clipboard, so that nothing copied from it stays there.
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+        txtDisplay_MouseDown();
+        break;
     case QEvent::MouseMove:
+        txtDisplay_MouseMove();
+        break;
     case QEvent::MouseButtonRelease:
-        emptyClipboard();
+        // The viewport has the mouse grabbed from the press on, so every release ends a click in it.
+        txtDisplay_MouseUp();
+        txtDisplay_Click();
         break;
     default:
         break;

@@ -27,6 +27,14 @@ public:
     void WriteReport(const ReportPieces& pieces);
 
     void cmdback_Click();
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+    void txtDisplay_Change();
+    void txtDisplay_Click();
+    void txtDisplay_MouseDown();
+    void txtDisplay_MouseMove();
+    void txtDisplay_MouseUp();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+class QEvent;
+class QObject;
+
+namespace Tessivane {
+
+// A key-press hook for a text box: a typed character (no Ctrl, Alt or Meta held)
+// is handed to the handler, which may replace it or discard it by setting it to
+// 0. Returns true when the key was replaced or discarded, so that the original
+// must not reach the box.
+bool RunKeyPress(QObject* box, QEvent* event, const std::function<void(char16_t& keyAscii)>& handler);
+
+} // namespace Tessivane
