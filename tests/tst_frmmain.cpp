@@ -259,6 +259,10 @@ private slots:
         QVERIFY(clearsOn([&] { QTest::mousePress(viewport, Qt::LeftButton, {}, inside); }) >= 1);
         QVERIFY(clearsOn([&] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); }) >= 1);
         QVERIFY(clearsOn([&] { QTest::mouseClick(viewport, Qt::LeftButton, {}, inside); }) >= 1);
+        // The second press of a double click arrives as an event of its own.
+        QMouseEvent second(QEvent::MouseButtonDblClick, inside, viewport->mapToGlobal(inside), Qt::LeftButton,
+                           Qt::LeftButton, {});
+        QVERIFY(clearsOn([&] { QApplication::sendEvent(viewport, &second); }) >= 1);
         for (const QPoint to : {QPoint(40, 30), QPoint(60, 50)}) {
             QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::NoButton, {});
             QVERIFY(clearsOn([&] { QApplication::sendEvent(viewport, &move); }) >= 1);

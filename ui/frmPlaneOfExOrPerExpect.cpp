@@ -128,6 +128,7 @@ bool frmPlaneOfExOrPerExpect::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: // the second press of a double click
         txtDisplay_MouseDown();
         break;
     case QEvent::MouseMove:
