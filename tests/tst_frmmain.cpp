@@ -5,6 +5,7 @@
 #include "frmNagScreen2.h"
 #include "frmPlaneOfExOrPerExpect.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -363,6 +364,65 @@ private slots:
             expected << PageAddress(QString::fromLatin1(key));
         }
         QCOMPARE(m_fixture->fakes.browser.opened, expected);
+    }
+
+    // Screen readers name each entry by its label or its own accessible name. (On Linux a
+    // drop-down list is named by its current entry, so the lists are left out.)
+    void entriesHaveAccessibleNames_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first name") << "input"
+                                    << "txtFirstName"
+                                    << "First Name";
+        QTest::newRow("middle name") << "input"
+                                     << "txtMiddleName"
+                                     << "Middle Name";
+        QTest::newRow("last name") << "input"
+                                   << "txtLastName"
+                                   << "Last Name";
+        QTest::newRow("report") << "result"
+                                << "txtDisplay"
+                                << "Your reading";
+        QTest::newRow("own name") << "closing"
+                                  << "txtName"
+                                  << "Your name";
+        QTest::newRow("own address") << "closing"
+                                     << "txtEmail"
+                                     << "Your email address";
+        QTest::newRow("message") << "closing"
+                                 << "txtMessage"
+                                 << "Your message";
+        QTest::newRow("friend's name") << "closing"
+                                       << "txtFriendName"
+                                       << "Friend's name";
+        QTest::newRow("friend's address") << "closing"
+                                          << "txtFriendEmail"
+                                          << "Friend's email address";
+    }
+
+    void entriesHaveAccessibleNames()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QWidget* parent = m_main;
+        if (window == QLatin1String("result")) {
+            child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("A"));
+            child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("B"));
+            QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+            parent = m_fixture->program.resultWindow();
+        } else if (window == QLatin1String("closing")) {
+            m_main->close();
+            parent = m_fixture->program.nagScreen();
+        }
+        QVERIFY(parent);
+        auto* widget = parent->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
     }
 
     void makeMoneyIsSwitchedOff()
