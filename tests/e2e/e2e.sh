@@ -152,5 +152,9 @@ finished "$app"
 check "Exit ends the program with status 0" test $? -eq 0
 app=
 
+if [ "$failed" -ne 0 ] && [ -s "$work/app.log" ]; then
+    echo "--- the program's output:"
+    cat "$work/app.log"
+fi
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
