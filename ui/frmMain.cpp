@@ -211,7 +211,7 @@ void frmMain::lblFullBrand_Click()
     m_program.help().OpenPage(Page::FullyBranded);
 }
 
-// Typed a..z become capitals; everything else, pasted text included, passes unchanged.
+// Typed a..z become capitals; other keys pass unchanged. Pasted text never comes through here.
 void frmMain::txtFirstName_KeyPress(char16_t& keyAscii)
 {
     keyAscii = UpperCaseTyped(keyAscii);
