@@ -68,7 +68,7 @@ class Clipboard
 {
 public:
     virtual ~Clipboard() = default;
-    virtual void clear() = 0; // removes every format
+    virtual void clear() = 0; // removes every format, from the selection clipboard too where there is one
 };
 
 class ProcessControl

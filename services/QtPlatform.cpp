@@ -165,7 +165,11 @@ QString QtInstanceGuard::lockFilePath() const
 
 void QtClipboard::clear()
 {
-    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    // On X11 text selected with the mouse is also the middle-click paste.
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
 }
 
 void QtProcessControl::end(int status)

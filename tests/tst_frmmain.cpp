@@ -1,6 +1,7 @@
 #include "Reading.h"
 #include "Report.h"
 #include "fakes/ProgramFixture.h"
+#include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
 #include "frmPlaneOfExOrPerExpect.h"
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace Tessivane;
@@ -53,6 +55,7 @@ private slots:
 
     void cleanup()
     {
+        m_about.reset();
         m_fixture.reset();
         processDeferredDeletes();
     }
@@ -257,7 +260,13 @@ private slots:
             action();
             return clipboard.clears - before;
         };
+        // Emptied after the box has handled the press (and so after a release has made the mouse selection,
+        // which on X11 is the middle-click paste): the caret has moved by then.
+        int caretWhenEmptied = -1;
+        clipboard.onClear = [&] { caretWhenEmptied = display->textCursor().position(); };
         QVERIFY(clearsOn([&] { QTest::mousePress(viewport, Qt::LeftButton, {}, inside); }) >= 1);
+        QCOMPARE(caretWhenEmptied, display->cursorForPosition(inside).position());
+        QVERIFY(caretWhenEmptied > 0);
         QVERIFY(clearsOn([&] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); }) >= 1);
         QVERIFY(clearsOn([&] { QTest::mouseClick(viewport, Qt::LeftButton, {}, inside); }) >= 1);
         // The second press of a double click arrives as an event of its own.
@@ -407,22 +416,76 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(QString, name);
-        QWidget* parent = m_main;
-        if (window == QLatin1String("result")) {
-            child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("A"));
-            child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("B"));
-            QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
-            parent = m_fixture->program.resultWindow();
-        } else if (window == QLatin1String("closing")) {
-            m_main->close();
-            parent = m_fixture->program.nagScreen();
-        }
+        QWidget* parent = open(window);
         QVERIFY(parent);
         auto* widget = parent->findChild<QWidget*>(control);
         QVERIFY(widget);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
+    }
+
+    // Enter presses the focused push button as Space does, once however long it is held.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<int>("presses");
+        // clang-format off
+        QTest::newRow("Enter on Next")             << "input"   << "cmdNext"   << int(Qt::Key_Return) << 0 << false << 1;
+        QTest::newRow("keypad Enter on Next")      << "input"   << "cmdNext"   << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+        QTest::newRow("Space on Next")             << "input"   << "cmdNext"   << int(Qt::Key_Space) << 0 << false << 1;
+        QTest::newRow("held Enter repeats nothing") << "input"  << "cmdNext"   << int(Qt::Key_Return) << 0 << true << 0;
+        QTest::newRow("Ctrl+Enter is no press")    << "input"   << "cmdNext"   << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+        QTest::newRow("Enter on Back")             << "result"  << "cmdback"   << int(Qt::Key_Return) << 0 << false << 1;
+        QTest::newRow("Enter on Refer A Friend")   << "closing" << "cmdSubmit" << int(Qt::Key_Return) << 0 << false << 1;
+        QTest::newRow("Enter on Exit")             << "closing" << "cmdClose"  << int(Qt::Key_Return) << 0 << false << 1;
+        QTest::newRow("Check1 keeps its own keys") << "closing" << "Check1"    << int(Qt::Key_Return) << 0 << false << 0;
+        QTest::newRow("OK stays the default")      << "about"   << "cmdOK"     << int(Qt::Key_Return) << 0 << false << 1;
+        // clang-format on
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, held);
+        QFETCH(int, presses);
+        auto* target = open(window)->findChild<QAbstractButton*>(button);
+        QVERIFY(target);
+        QSignalSpy clicked(target, &QAbstractButton::clicked);
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        QKeyEvent press(QEvent::KeyPress, key, mods, key == Qt::Key_Space ? QStringLiteral(" ") : QString(), held);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, press.text(), held);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+        QCOMPARE(clicked.count(), presses);
+    }
+
+    // Screen readers announce a window as it opens only when it has a window's role.
+    void windowsHaveAWindowRoleAndTheirTitle_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("input") << "input";
+        QTest::newRow("result") << "result";
+        QTest::newRow("closing") << "closing";
+        QTest::newRow("about") << "about";
+    }
+
+    void windowsHaveAWindowRoleAndTheirTitle()
+    {
+        QFETCH(QString, window);
+        QWidget* widget = open(window);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible);
+        QVERIFY2(accessible->role() == QAccessible::Window || accessible->role() == QAccessible::Dialog,
+                 qPrintable(QString::number(accessible->role())));
+        QCOMPARE(accessible->text(QAccessible::Name), widget->windowTitle());
     }
 
     void makeMoneyIsSwitchedOff()
@@ -496,7 +559,28 @@ private slots:
     }
 
 private:
+    // The window a row names: "input", "result" (after a reading), "closing" (after leaving) or "about".
+    QWidget* open(const QString& window)
+    {
+        if (window == QLatin1String("result")) {
+            child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("A"));
+            child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("B"));
+            QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+            return m_fixture->program.resultWindow();
+        }
+        if (window == QLatin1String("closing")) {
+            m_main->close();
+            return m_fixture->program.nagScreen();
+        }
+        if (window == QLatin1String("about")) {
+            m_about = std::make_unique<frmAbout>(m_fixture->program, m_main);
+            return m_about.get();
+        }
+        return m_main;
+    }
+
     std::unique_ptr<ProgramFixture> m_fixture;
+    std::unique_ptr<frmAbout> m_about;
     frmMain* m_main = nullptr;
 };
 

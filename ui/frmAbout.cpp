@@ -4,6 +4,7 @@
 #include "Look.h"
 #include "Program.h"
 #include "Site.h"
+#include "WindowSetUp.h"
 #include "modHelp.h"
 
 namespace Tessivane {
@@ -15,7 +16,7 @@ frmAbout::frmAbout(Program& program, QWidget* parent)
 {
     m_ui->setupUi(this);
     setModal(true);
-    setWindowIcon(Look::ProgramIcon());
+    SetUpWindow(this);
     m_ui->Picture1->setPixmap(Look::ProgramIcon().pixmap(32, 32));
     m_ui->lblHomePage->setText(QStringLiteral("Visit us at ") + SiteHost());
     applyLook();

@@ -9,6 +9,7 @@
 #include "Reading.h"
 #include "Report.h"
 #include "Validation.h"
+#include "WindowSetUp.h"
 #include "frmPlaneOfExOrPerExpect.h"
 #include "modHelp.h"
 
@@ -46,7 +47,7 @@ frmMain::frmMain(Program& program)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(Look::ProgramIcon());
+    SetUpWindow(this);
     applyLook();
 
     for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName}) {

@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "Program.h"
 #include "Site.h"
+#include "WindowSetUp.h"
 #include "modHelp.h"
 
 #include <QCloseEvent>
@@ -46,6 +47,7 @@ frmNagScreen2::frmNagScreen2(Program& program)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    SetUpWindow(this);
     // Must be set before the first show: the closing window never takes the focus from the user.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
@@ -137,7 +139,6 @@ void frmNagScreen2::Form_Load()
     setWindowTitle(title);
     m_ui->lblNagScreen2Caption->setText(title);
     m_ui->lblNagScreen2Caption->adjustSize();
-    setWindowIcon(Look::ProgramIcon());
     m_ui->picNagscreen2Icon->setPixmap(Look::ProgramIcon().pixmap(32, 32));
 
     RandomSource& random = m_program.platform().random;

@@ -5,6 +5,8 @@
 #include "Look.h"
 #include "Program.h"
 #include "Promotions.h"
+#include "ReportBox.h"
+#include "WindowSetUp.h"
 #include "modHelp.h"
 
 #include <QCloseEvent>
@@ -18,15 +20,17 @@ frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Program& program)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(Look::ProgramIcon());
+    SetUpWindow(this);
     applyLook();
 
     // Read-only for the user, but still selectable with mouse and keyboard.
     m_ui->txtDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_ui->txtDisplay->setMouseTracking(true);
-    m_ui->txtDisplay->viewport()->setMouseTracking(true);
-    m_ui->txtDisplay->viewport()->installEventFilter(this);
     connect(m_ui->txtDisplay, &QPlainTextEdit::textChanged, this, &frmPlaneOfExOrPerExpect::txtDisplay_Change);
+    connect(m_ui->txtDisplay, &ReportBox::mouseDown, this, &frmPlaneOfExOrPerExpect::txtDisplay_MouseDown);
+    connect(m_ui->txtDisplay, &ReportBox::mouseMove, this, &frmPlaneOfExOrPerExpect::txtDisplay_MouseMove);
+    // The box has the mouse grabbed from the press on, so every release ends a click in it.
+    connect(m_ui->txtDisplay, &ReportBox::mouseUp, this, &frmPlaneOfExOrPerExpect::txtDisplay_MouseUp);
+    connect(m_ui->txtDisplay, &ReportBox::mouseUp, this, &frmPlaneOfExOrPerExpect::txtDisplay_Click);
 
     connect(m_ui->cmdback, &QPushButton::clicked, this, &frmPlaneOfExOrPerExpect::cmdback_Click);
     connect(m_ui->Label61, &LinkLabel::clicked, this, &frmPlaneOfExOrPerExpect::Label61_Click);
@@ -122,27 +126,6 @@ void frmPlaneOfExOrPerExpect::txtDisplay_MouseUp()
 void frmPlaneOfExOrPerExpect::emptyClipboard()
 {
     m_program.platform().clipboard.clear();
-}
-
-bool frmPlaneOfExOrPerExpect::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: // the second press of a double click
-        txtDisplay_MouseDown();
-        break;
-    case QEvent::MouseMove:
-        txtDisplay_MouseMove();
-        break;
-    case QEvent::MouseButtonRelease:
-        // The viewport has the mouse grabbed from the press on, so every release ends a click in it.
-        txtDisplay_MouseUp();
-        txtDisplay_Click();
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace Tessivane

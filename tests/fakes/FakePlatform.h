@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace Tessivane::Testing {
 
@@ -116,8 +117,14 @@ public:
 class FakeClipboard final : public Clipboard
 {
 public:
-    void clear() override { ++clears; }
+    void clear() override
+    {
+        ++clears;
+        if (onClear)
+            onClear();
+    }
     int clears = 0;
+    std::function<void()> onClear; // sees the program's state at the moment it empties the clipboard
 };
 
 class FakeProcess final : public ProcessControl
