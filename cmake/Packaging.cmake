@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "numerology reading of the four planes of 
 set(CPACK_PACKAGE_DESCRIPTION "Tessivane counts how many capitals of a name fall into the Mental, Physical,
 Emotional and Intuitive planes, shows each as a percentage with its strength and names the
 dominant plane.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "${TESSIVANE_SITE_BASE}/tessivane/")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${TESSIVANE_SITE}/tessivane/")
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tessivane maintainers <maintainers@tessivane.example>")

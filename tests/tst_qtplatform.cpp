@@ -65,6 +65,11 @@ private slots:
         QTest::newRow("raw blank") << SiteBase() + QStringLiteral("/a b") << false;
         QTest::newRow("stray percent") << SiteBase() + QStringLiteral("/a?b=%zz") << false;
         QTest::newRow("empty") << QString() << false;
+        // What a configured site base is stored as, and why.
+        QTest::newRow("host in lower case") << QStringLiteral("http://www.example.org/a") << true;
+        QTest::newRow("host with capitals") << QStringLiteral("http://WWW.Example.org/a") << false;
+        QTest::newRow("plain port") << QStringLiteral("https://example.org:80/a") << true;
+        QTest::newRow("port with leading zeros") << QStringLiteral("https://example.org:0080/a") << false;
     }
 
     void exactUrl()
