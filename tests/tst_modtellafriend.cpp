@@ -126,30 +126,6 @@ private slots:
         QCOMPARE(m_module->MessageText, QStringLiteral("Your Message\r\n"));
     }
 
-    void sendReferralChecksItsOwnFields_data()
-    {
-        QTest::addColumn<int>("emptied");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("own address") << 1 << "Please Enter Your Email";
-        QTest::newRow("friend's address") << 4 << "Please Enter Your Friend's Email";
-    }
-
-    void sendReferralChecksItsOwnFields()
-    {
-        QFETCH(int, emptied);
-        QFETCH(QString, message);
-        QString* fields[] = {&m_module->SenderName, &m_module->SenderEmail, &m_module->MessageText,
-                             &m_module->FriendName, &m_module->FriendEmail};
-        const ReferralEntries entries = complete();
-        const QString values[]
-            = {entries.Name, entries.Email, entries.Message, entries.FriendName, entries.FriendEmail};
-        for (int i = 0; i < 5; ++i)
-            *fields[i] = values[i];
-        *fields[emptied] = Placeholder(emptied == 1 ? ReferralBox::Email : ReferralBox::FriendEmail);
-        m_module->SendReferral();
-        QCOMPARE(m_fakes->messages.texts(), QStringList {message});
-    }
-
     void requestDecodesToTheExactEntries_data()
     {
         QTest::addColumn<ReferralEntries>("entries");

@@ -41,7 +41,7 @@ const ReadingCase readingCases[] = {
     {"hyphen and digit count", u"A-1", u"", u"B", {25, 0, 25, 0}, {W, W, A, W}, std::nullopt},
     {"truncation", u"DE", u"", u"BBBBBBBBB", {0, 18, 81, 0}, {W, A, S, W}, Plane::Emotional},
     {"nothing but small letters", u"x", u"", u"y", {0, 0, 0, 0}, {W, W, W, W}, std::nullopt},
-    {"middle name joins in order", u"A", u" EM ", u"K", {25, 50, 0, 25}, {W, S, W, S}, Plane::Physical},
+    {"middle name is trimmed and counted", u"A", u" EM ", u"K", {25, 50, 0, 25}, {W, S, W, S}, Plane::Physical},
     {"tab at an end stays", u"\tA", u"", u"B\t", {25, 0, 25, 0}, {W, W, A, W}, std::nullopt},
     {"no-break space is not trimmed", u"\u00A0A", u"", u"B", {33, 0, 33, 0}, {S, W, A, W}, std::nullopt},
     {"accented capitals belong to no plane", u"\u00C9A", u"", u"\u00D6", {33, 0, 0, 0}, {S, W, W, W}, Plane::Mental},
