@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -492,6 +493,9 @@ private slots:
         QVERIFY2(accessible->role() == QAccessible::Window || accessible->role() == QAccessible::Dialog,
                  qPrintable(QString::number(accessible->role())));
         QCOMPARE(accessible->text(QAccessible::Name), widget->windowTitle());
+        // Menus are windows of their own type, and keep the role of a menu.
+        for (QMenu* menu : widget->findChildren<QMenu*>())
+            QCOMPARE(QAccessible::queryAccessibleInterface(menu)->role(), QAccessible::PopupMenu);
     }
 
     void makeMoneyIsSwitchedOff()

@@ -18,9 +18,13 @@ QAccessibleInterface* plainWindowInterface(const QString& className, QObject* ob
 {
     const QMetaObject* type = object->metaObject();
     if (!object->isWidgetType() || className != QLatin1String(type->className())
-        || type->superClass() != &QWidget::staticMetaObject || !static_cast<QWidget*>(object)->isWindow())
+        || type->superClass() != &QWidget::staticMetaObject)
         return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    auto* widget = static_cast<QWidget*>(object);
+    // Menus and tool tips are windows too, of other types, with roles of their own.
+    if (widget->windowType() != Qt::Window)
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
 }
 
 // Qt presses a push button on Enter only as a dialog's default button.
