@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     // Only the closing window ends the program, never the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tessivane.Tessivane"));
-    QApplication::setWindowIcon(Tessivane::Look::ProgramIcon());
+    QApplication::setWindowIcon(Tessivane::Look::programIcon());
 
     Tessivane::QtPlatform qtPlatform;
     const Tessivane::Platform platform = qtPlatform.platform();

@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     modHelp help(fakes.platform());
     modTellAFriend referral(fakes.messages, help);
     Program program(fakes.platform(), help, referral);
-    program.ShowMainWindow();
+    program.showMainWindow();
     frmMain* main = program.mainWindow();
     main->findChild<QLineEdit*>(QStringLiteral("txtFirstName"))->setText(QString(999999, u'N'));
     main->findChild<QLineEdit*>(QStringLiteral("txtLastName"))->setText(QStringLiteral("D"));

@@ -64,7 +64,7 @@ std::int16_t percentOf(std::uint64_t count, std::uint64_t length)
 
 } // namespace
 
-std::string_view PlaneWord(Plane plane)
+std::string_view planeWord(Plane plane)
 {
     switch (plane) {
     case Plane::Mental:
@@ -79,7 +79,7 @@ std::string_view PlaneWord(Plane plane)
     return {};
 }
 
-std::string_view BandWord(Band band)
+std::string_view bandWord(Band band)
 {
     switch (band) {
     case Band::Weak:
@@ -92,7 +92,7 @@ std::string_view BandWord(Band band)
     return {};
 }
 
-std::u16string_view TrimBlanks(std::u16string_view text)
+std::u16string_view trimBlanks(std::u16string_view text)
 {
     const auto first = text.find_first_not_of(u' ');
     if (first == std::u16string_view::npos)
@@ -101,7 +101,7 @@ std::u16string_view TrimBlanks(std::u16string_view text)
     return text.substr(first, last - first + 1);
 }
 
-std::uint64_t CharacterCount(std::u16string_view text)
+std::uint64_t characterCount(std::u16string_view text)
 {
     std::uint64_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -143,28 +143,28 @@ std::optional<Plane> DominantPlane(const std::array<std::int16_t, 4>& percent)
     return std::nullopt;
 }
 
-Tally TallyName(std::u16string_view firstName, std::u16string_view middleName, std::u16string_view lastName)
+Tally tallyName(std::u16string_view firstName, std::u16string_view middleName, std::u16string_view lastName)
 {
     std::u16string joined;
     joined.reserve(firstName.size() + middleName.size() + lastName.size());
-    joined.append(TrimBlanks(firstName)).append(TrimBlanks(middleName)).append(TrimBlanks(lastName));
+    joined.append(trimBlanks(firstName)).append(trimBlanks(middleName)).append(trimBlanks(lastName));
 
     Tally tally;
-    tally.Length = CharacterCount(joined);
+    tally.length = characterCount(joined);
     for (const char16_t unit : joined) {
         // Surrogate halves are never capitals, so walking code units counts exactly.
         if (const auto plane = PlaneOfLetter(unit))
-            ++tally.Count[index(*plane)];
+            ++tally.count[index(*plane)];
     }
     return tally;
 }
 
 Reading ComputeReading(std::u16string_view firstName, std::u16string_view middleName, std::u16string_view lastName)
 {
-    const Tally tally = TallyName(firstName, middleName, lastName);
+    const Tally tally = tallyName(firstName, middleName, lastName);
     Reading reading;
     for (const Plane plane : AllPlanes) {
-        const std::int16_t percent = percentOf(tally.Count[index(plane)], tally.Length);
+        const std::int16_t percent = percentOf(tally.count[index(plane)], tally.length);
         reading.Percent[index(plane)] = percent;
         reading.Strength[index(plane)] = BandOf(plane, percent);
     }

@@ -29,8 +29,8 @@ constexpr std::size_t index(Plane plane)
     return static_cast<std::size_t>(plane);
 }
 
-std::string_view PlaneWord(Plane plane);
-std::string_view BandWord(Band band);
+std::string_view planeWord(Plane plane);
+std::string_view bandWord(Band band);
 
 struct Reading
 {
@@ -44,15 +44,15 @@ struct Reading
 // Letter counts behind a reading; 64-bit so that no name that fits in memory overflows.
 struct Tally
 {
-    std::array<std::uint64_t, 4> Count {}; // capitals of each plane
-    std::uint64_t Length = 0; // characters of the joined, trimmed name
+    std::array<std::uint64_t, 4> count {}; // capitals of each plane
+    std::uint64_t length = 0; // characters of the joined, trimmed name
 };
 
 // Removes leading and trailing U+0020 only; tabs and other blanks stay.
-std::u16string_view TrimBlanks(std::u16string_view text);
+std::u16string_view trimBlanks(std::u16string_view text);
 
 // Number of characters: a surrogate pair counts once, a lone surrogate once.
-std::uint64_t CharacterCount(std::u16string_view text);
+std::uint64_t characterCount(std::u16string_view text);
 
 // The plane of one of the capitals A..Z; every other character has none.
 std::optional<Plane> PlaneOfLetter(char32_t character);
@@ -63,7 +63,7 @@ Band BandOf(Plane plane, int percentage);
 // The plane strictly above each of the other three, or none on a shared top.
 std::optional<Plane> DominantPlane(const std::array<std::int16_t, 4>& percent);
 
-Tally TallyName(std::u16string_view firstName, std::u16string_view middleName, std::u16string_view lastName);
+Tally tallyName(std::u16string_view firstName, std::u16string_view middleName, std::u16string_view lastName);
 
 // percent = count * 100 / length, truncated. An empty joined name (possible only
 // when every name is blank) gives the all-zero reading: 0 everywhere, all Weak,

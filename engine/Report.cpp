@@ -42,12 +42,12 @@ std::string firstPiece(const Reading& reading)
 {
     std::string piece = "Your Plane of Expression is towards ";
     if (reading.Dominant)
-        piece += PlaneWord(*reading.Dominant);
+        piece += planeWord(*reading.Dominant);
     piece.append(crlf).append(crlf).append("Your Personal Expression: ").append(crlf);
     for (const Plane plane : AllPlanes) {
-        piece.append(PlaneWord(plane)).append(" Ability ");
+        piece.append(planeWord(plane)).append(" Ability ");
         piece += std::to_string(reading.Percent[index(plane)]);
-        piece.append(" - ").append(BandWord(reading.Strength[index(plane)]));
+        piece.append(" - ").append(bandWord(reading.Strength[index(plane)]));
         // The last summary line has no trailing blank.
         if (plane != Plane::Intuitive)
             piece.append(" ").append(crlf);
@@ -80,7 +80,7 @@ ReportPieces ComposeReport(const Reading& reading)
     return pieces;
 }
 
-std::string ReportText(const ReportPieces& pieces)
+std::string reportText(const ReportPieces& pieces)
 {
     std::string text;
     for (const std::string& piece : pieces)

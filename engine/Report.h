@@ -16,6 +16,6 @@ using ReportPieces = std::array<std::string, ReportPieceCount>;
 ReportPieces ComposeReport(const Reading& reading);
 
 // The pieces joined, for callers that want the whole text.
-std::string ReportText(const ReportPieces& pieces);
+std::string reportText(const ReportPieces& pieces);
 
 } // namespace Tessivane

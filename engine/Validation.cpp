@@ -35,13 +35,13 @@ std::optional<long long> yearModulo400(std::u16string_view text)
 
 bool blankJoinedName(const Entries& entries)
 {
-    return TrimBlanks(entries.FirstName).empty() && TrimBlanks(entries.MiddleName).empty()
-        && TrimBlanks(entries.LastName).empty();
+    return trimBlanks(entries.FirstName).empty() && trimBlanks(entries.MiddleName).empty()
+        && trimBlanks(entries.LastName).empty();
 }
 
 } // namespace
 
-bool IsLeapYear(long long year)
+bool isLeapYear(long long year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
@@ -63,7 +63,7 @@ Verdict ValidateEntries(const Entries& entries)
         return refuse("Please Specify Your Birth Year", EntryField::Year);
 
     if (entries.MonthIndex == february) {
-        const int lastDayIndex = IsLeapYear(*year) ? 28 : 27;
+        const int lastDayIndex = isLeapYear(*year) ? 28 : 27;
         if (entries.DayIndex > lastDayIndex && entries.DayIndex <= 30)
             return refuse("Please Enter Correct Date Or Month!", std::nullopt);
     }

@@ -31,7 +31,7 @@ struct Verdict
 };
 
 // Gregorian rule.
-bool IsLeapYear(long long year);
+bool isLeapYear(long long year);
 
 // Checks the entries in a fixed order and stops at the first problem. A name
 // made only of blanks passes the emptiness checks, but a joined name that is

@@ -12,33 +12,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string middle = Fuzz::Utf16(parts[1]);
     const std::u16string last = Fuzz::Utf16(parts[2]);
 
-    const Tally tally = TallyName(first, middle, last);
+    const Tally tally = tallyName(first, middle, last);
     const Reading reading = ComputeReading(first, middle, last);
     std::uint64_t letters = 0;
     std::size_t digits = 0;
     std::size_t words = 0;
     for (const Plane plane : AllPlanes) {
-        const auto count = tally.Count[index(plane)];
+        const auto count = tally.count[index(plane)];
         const int percent = reading.Percent[index(plane)];
         letters += count;
         FUZZ_CHECK(percent >= 0 && percent <= 100);
-        FUZZ_CHECK(tally.Length == 0 ? percent == 0
-                                     : static_cast<std::uint64_t>(percent) == count * 100 / tally.Length);
+        FUZZ_CHECK(tally.length == 0 ? percent == 0
+                                     : static_cast<std::uint64_t>(percent) == count * 100 / tally.length);
         FUZZ_CHECK(reading.Strength[index(plane)] == BandOf(plane, percent));
         digits += std::to_string(percent).size();
-        words += BandWord(reading.Strength[index(plane)]).size();
+        words += bandWord(reading.Strength[index(plane)]).size();
     }
-    FUZZ_CHECK(letters <= tally.Length);
-    FUZZ_CHECK(tally.Length <= first.size() + middle.size() + last.size());
+    FUZZ_CHECK(letters <= tally.length);
+    FUZZ_CHECK(tally.length <= first.size() + middle.size() + last.size());
     FUZZ_CHECK(reading.Dominant == DominantPlane(reading.Percent));
     if (reading.Dominant) {
         for (const Plane other : AllPlanes)
             FUZZ_CHECK(other == *reading.Dominant
                        || reading.Percent[index(other)] < reading.Percent[index(*reading.Dominant)]);
-        words += PlaneWord(*reading.Dominant).size();
+        words += planeWord(*reading.Dominant).size();
     }
 
-    const std::string report = ReportText(ComposeReport(reading));
+    const std::string report = reportText(ComposeReport(reading));
     std::size_t lineBreaks = 0;
     for (std::size_t i = 0; i < report.size(); ++i) {
         const char ch = report[i];

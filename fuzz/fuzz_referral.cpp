@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& part : parts)
         fields << QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()));
 
-    const QString address = BuildReferralUrl(fields[0], fields[1], fields[2], fields[3], fields[4]);
+    const QString address = buildReferralUrl(ReferralFields {fields[0], fields[1], fields[2], fields[3], fields[4]});
     const QString prefix = PageAddress(QStringLiteral("telvo-refer-a-friend"));
     FUZZ_CHECK(address.startsWith(prefix + QStringLiteral("&taf1=")));
     for (const QChar ch : address.mid(prefix.size())) {
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-'
                    || c == u'.' || c == u'_' || c == u'~' || c == u'%' || c == u'&' || c == u'=');
     }
-    FUZZ_CHECK(ExactUrl(address).has_value());
+    FUZZ_CHECK(exactUrl(address).has_value());
 
     const QStringList pairs = address.mid(prefix.size() + 1).split(QLatin1Char('&'));
     FUZZ_CHECK(pairs.size() == 6);

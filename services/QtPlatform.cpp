@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "Titles.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -15,7 +17,6 @@ namespace Tessivane {
 
 namespace {
 
-const QString programTitle = QStringLiteral("Tessivane");
 const QString settingsSection = QStringLiteral("Settings");
 
 // QLabel shows a lone carriage return as nothing; the text itself keeps it.
@@ -45,12 +46,12 @@ QString sessionName()
 
 } // namespace
 
-QString ExecutableBaseName()
+QString executableBaseName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-std::optional<QUrl> ExactUrl(const QString& address)
+std::optional<QUrl> exactUrl(const QString& address)
 {
     const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
     if (!url.isValid() || url.toEncoded() != address.toUtf8())
@@ -61,7 +62,7 @@ std::optional<QUrl> ExactUrl(const QString& address)
 MessageService::Answer QtMessageService::show(const QString& text, Icon icon, Buttons buttons)
 {
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(programTitle);
+    box.setWindowTitle(programTitle());
     box.setTextFormat(Qt::PlainText);
     box.setText(displayedText(text));
     box.setIcon(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information);
@@ -87,7 +88,7 @@ MessageService::Answer QtMessageService::show(const QString& text, Icon icon, Bu
 
 void QtUrlOpener::open(const QString& address)
 {
-    if (const auto url = ExactUrl(address))
+    if (const auto url = exactUrl(address))
         QDesktopServices::openUrl(*url);
 }
 

@@ -12,11 +12,11 @@ namespace Tessivane {
 
 // The base name of the running executable: it names the settings store and the
 // single-instance lock, so a renamed copy of the program keeps its own.
-QString ExecutableBaseName();
+QString executableBaseName();
 
 // The address parsed without any repair or re-encoding; none when it is not a
 // valid, fully encoded address.
-std::optional<QUrl> ExactUrl(const QString& address);
+std::optional<QUrl> exactUrl(const QString& address);
 
 class QtMessageService final : public MessageService
 {
@@ -33,7 +33,7 @@ public:
 class QtSettingsStore final : public SettingsStore
 {
 public:
-    explicit QtSettingsStore(QString applicationName = ExecutableBaseName());
+    explicit QtSettingsStore(QString applicationName = executableBaseName());
     std::optional<QString> read(const QString& key) override;
     bool write(const QString& key, const QString& value) override;
 
@@ -62,7 +62,7 @@ private:
 class QtInstanceGuard final : public InstanceGuard
 {
 public:
-    explicit QtInstanceGuard(QString name = ExecutableBaseName());
+    explicit QtInstanceGuard(QString name = executableBaseName());
     bool anotherCopyRunning() override;
     QString lockFilePath() const;
 

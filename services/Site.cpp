@@ -1,6 +1,6 @@
 #include "Site.h"
 
-#include "SiteConfig.h"
+#include "BuildConfig.h"
 
 namespace Tessivane {
 
@@ -9,7 +9,7 @@ QString SiteBase()
     return QStringLiteral(TESSIVANE_SITE_BASE);
 }
 
-QString SiteHost()
+QString siteHost()
 {
     QString host = SiteBase();
     host.remove(0, host.indexOf(QLatin1String("://")) + 3);
@@ -21,7 +21,7 @@ QString ProductFolder()
     return SiteBase() + QLatin1String("/tessivane/");
 }
 
-QString PageKey(Page page)
+QString pageKey(Page page)
 {
     switch (page) {
     case Page::HomePage:

@@ -10,11 +10,11 @@ enum class Page { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, Fully
 // Scheme and host of the maker's site, without a trailing slash (set at configure time).
 QString SiteBase();
 // The site's host alone, as the program names it to the user.
-QString SiteHost();
+QString siteHost();
 // SiteBase followed by "/tessivane/".
 QString ProductFolder();
 // The value of the page parameter that selects the page.
-QString PageKey(Page page);
+QString pageKey(Page page);
 // ProductFolder + "ssd.php?page=" + key.
 QString PageAddress(const QString& key);
 

@@ -6,7 +6,7 @@
 
 namespace Tessivane {
 
-int CoBrandPick(double x)
+int coBrandPick(double x)
 {
     const double value = x * 6 + 1;
     const double lower = std::floor(value);
@@ -19,10 +19,10 @@ int CoBrandPick(double x)
 
 int CoBrand_Randomize(RandomSource& random, StartUpWindows& windows)
 {
-    const int intCoBrandRandomNumber = CoBrandPick(random.next());
+    const int intCoBrandRandomNumber = coBrandPick(random.next());
     if (intCoBrandRandomNumber == 7)
         return intCoBrandRandomNumber;
-    windows.BringToFront(intCoBrandRandomNumber % 2 == 1 ? PromotionLabel::CoBrand : PromotionLabel::FullBrand);
+    windows.bringToFront(intCoBrandRandomNumber % 2 == 1 ? PromotionLabel::CoBrand : PromotionLabel::FullBrand);
     return intCoBrandRandomNumber;
 }
 
@@ -35,7 +35,7 @@ void RunStartUp(Platform platform, modHelp& help, StartUpWindows& windows)
     }
     platform.random.seedFromClock();
     help.OfferUpdateCheck();
-    windows.ShowMainWindow();
+    windows.showMainWindow();
     CoBrand_Randomize(platform.random, windows);
 }
 

@@ -15,8 +15,8 @@ class StartUpWindows
 public:
     virtual ~StartUpWindows() = default;
     // Loads the input window on first use (its own load runs the reminder again) and shows it.
-    virtual void ShowMainWindow() = 0;
-    virtual void BringToFront(PromotionLabel label) = 0;
+    virtual void showMainWindow() = 0;
+    virtual void bringToFront(PromotionLabel label) = 0;
 };
 
 // Refuses a second copy, seeds the random source, runs the update reminder,
@@ -25,7 +25,7 @@ public:
 void RunStartUp(Platform platform, modHelp& help, StartUpWindows& windows);
 
 // x * 6 + 1 rounded to the nearest whole number, halves to the even one: 1..7 for x in [0, 1).
-int CoBrandPick(double x);
+int coBrandPick(double x);
 
 // Draws the pick and brings the label it names to the front: 1, 3, 5 the
 // co-branding label, 2, 4, 6 the full-branding label, 7 neither. Returns the pick.

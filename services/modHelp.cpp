@@ -27,7 +27,7 @@ void modHelp::OpenUrl(const QString& address)
 
 void modHelp::OpenPage(Page page)
 {
-    OpenUrl(PageAddress(PageKey(page)));
+    OpenUrl(PageAddress(pageKey(page)));
 }
 
 void modHelp::OfferUpdateCheck()

@@ -27,7 +27,7 @@ public:
     // then ends the process with status 0. Safe to re-enter from a close handler.
     void ShutDownProgram();
     // True from the start of a shutdown: close handlers must not show anything then.
-    bool ShuttingDown() const { return m_shuttingDown; }
+    bool shuttingDown() const { return m_shuttingDown; }
 
     static const QString LastOfferKey;
     static const QString UpdateQuestion;

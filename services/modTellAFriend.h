@@ -3,58 +3,38 @@
 #include "Platform.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace Tessivane {
 
 class modHelp;
 
-// The five entry boxes of the refer-a-friend form.
-enum class ReferralBox { Name, Email, Message, FriendName, FriendEmail };
-
-QString Placeholder(ReferralBox box);
-// What a box holds before the user touches it: the placeholder, and for the
-// message a line break after it.
-QString InitialText(ReferralBox box);
-// Whether a typed blank is refused in the box (the two address boxes).
-bool RefusesBlanks(ReferralBox box);
-// The box's text after it gains the focus: emptied when it (trimmed) is the placeholder.
-QString TextOnFocusIn(ReferralBox box, const QString& text);
-// The box's text after it loses the focus: the placeholder when it is empty once trimmed.
-QString TextOnFocusOut(ReferralBox box, const QString& text);
-
-// Removes leading and trailing U+0020 only.
-QString TrimBlanks(const QString& text);
-
-inline const QString BlankInAddressMessage = QStringLiteral("Email Address Cannot Contain Space");
-
-// The texts of the five boxes as they stand.
-struct ReferralEntries
+// The five fields of a referral, one for each box of the form.
+struct ReferralFields
 {
-    QString Name;
-    QString Email;
-    QString Message;
+    QString SenderName;
+    QString SenderEmail;
+    QString MessageText;
     QString FriendName;
     QString FriendEmail;
 };
 
 // The refer-a-friend request: checks the entries and opens the referral page
 // with them as query parameters, each percent-encoded as UTF-8.
-class modTellAFriend
+class modTellAFriend : public ReferralFields
 {
 public:
     modTellAFriend(MessageService& messages, modHelp& help);
 
-    // "Refer A Friend Now": copies the trimmed entries into the fields, checks the
-    // two addresses, then SendReferral. The first failing check shows its message.
-    void SubmitReferral(const ReferralEntries& entries);
-    // Checks the five fields and opens the request.
+    // "Refer A Friend Now", given the texts of the boxes in the order of
+    // ReferralBoxes: copies them, trimmed, into the fields, checks the two
+    // addresses, then SendReferral. The first failing check shows its message.
+    void submitReferral(const QStringList& texts);
+    // Checks the fields as they stand (submitReferral has trimmed them) and opens the request.
     void SendReferral();
 
-    QString SenderName;
-    QString SenderEmail;
-    QString MessageText;
-    QString FriendName;
-    QString FriendEmail;
     QString ReferralUrl;
 
 private:
@@ -64,8 +44,46 @@ private:
     modHelp& m_help;
 };
 
-// The request address for these field values.
-QString BuildReferralUrl(const QString& senderName, const QString& senderEmail, const QString& messageText,
-                         const QString& friendName, const QString& friendEmail);
+// One box of the refer-a-friend form, with all that is particular to it.
+struct ReferralBox
+{
+    const char* control; // its objectName on the closing window
+    const char* placeholder;
+    const char* initialText; // what it holds before the user touches it
+    bool refusesBlanks; // a typed blank is refused
+    QString ReferralFields::*field; // the field it fills
+    const char* missing; // the message when that field is empty or still the placeholder
+    const char* parameter; // of the request
+};
+
+// In the order in which the fields are checked and sent.
+inline const ReferralBox ReferralBoxes[] = {
+    {"txtName", "Your Name", "Your Name", false, &ReferralFields::SenderName, "Please Enter Your Name", "taf1"},
+    {"txtEmail", "Your Email Address", "Your Email Address", true, &ReferralFields::SenderEmail,
+     "Please Enter Your Email", "taf2"},
+    {"txtMessage", "Your Message", "Your Message\r\n", false, &ReferralFields::MessageText, "Please Enter Your Message",
+     "taf3"},
+    {"txtFriendName", "Friend's Name", "Friend's Name", false, &ReferralFields::FriendName,
+     "Please Enter Your Friend's Name", "taf4"},
+    {"txtFriendEmail", "Friend's Email Address", "Friend's Email Address", true, &ReferralFields::FriendEmail,
+     "Please Enter Your Friend's Email", "taf5"},
+};
+
+// The box's text after it gains the focus: emptied when it (trimmed) is the placeholder.
+QString textOnFocusIn(const ReferralBox& box, const QString& text);
+// The box's text after it loses the focus: the placeholder when it is empty once trimmed.
+QString textOnFocusOut(const ReferralBox& box, const QString& text);
+
+// Leading and trailing U+0020 removed, as everywhere in the program.
+QString trimBlanks(const QString& text);
+
+inline const QString BlankInAddressMessage = QStringLiteral("Email Address Cannot Contain Space");
+
+// The first problem with the two (trimmed) addresses, or none.
+std::optional<QString> addressProblem(const QString& senderEmail, const QString& friendEmail);
+// The message of the first field that is empty or still its box's placeholder, or none.
+std::optional<QString> missingField(const ReferralFields& fields);
+// The request address for the fields as they stand.
+QString buildReferralUrl(const ReferralFields& fields);
 
 } // namespace Tessivane

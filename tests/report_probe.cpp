@@ -25,7 +25,8 @@ int main(int argc, char** argv)
         return 2;
     }
     using namespace Tessivane;
-    const std::string report = ReportText(ComposeReport(ComputeReading(Utf16(argv[1]), Utf16(argv[2]), Utf16(argv[3]))));
+    const std::string report
+        = reportText(ComposeReport(ComputeReading(Utf16(argv[1]), Utf16(argv[2]), Utf16(argv[3]))));
     for (const char c : report) {
         if (c != '\r')
             std::cout << c;

@@ -1,3 +1,4 @@
+#include "Titles.h"
 #include "fakes/ProgramFixture.h"
 #include "frmAbout.h"
 
@@ -16,7 +17,7 @@ private slots:
     void init()
     {
         m_fixture = std::make_unique<ProgramFixture>();
-        m_about = std::make_unique<frmAbout>(m_fixture->program, nullptr);
+        m_about = std::make_unique<frmAbout>(m_fixture->help, nullptr);
         m_about->show();
         QApplication::setActiveWindow(m_about.get());
         QVERIFY(QTest::qWaitForWindowActive(m_about.get()));
@@ -30,9 +31,9 @@ private slots:
 
     void contents()
     {
-        QCOMPARE(m_about->windowTitle(), QStringLiteral("Tessivane  v1.45"));
+        QCOMPARE(m_about->windowTitle(), versionTitle());
         QVERIFY(m_about->isModal());
-        QCOMPARE(child<QLabel>(m_about.get(), "Label2")->text(), QStringLiteral("Tessivane  v1.45"));
+        QCOMPARE(child<QLabel>(m_about.get(), "Label2")->text(), versionTitle());
         QVERIFY(child<QLabel>(m_about.get(), "Label1")
                     ->text()
                     .startsWith(QStringLiteral("Tessivane Software gives you an idea about your personality. ")));
@@ -40,7 +41,7 @@ private slots:
                  QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
                                 "Get this software fully branded for your website. "));
         QCOMPARE(child<QLabel>(m_about.get(), "lblCobrand")->text(), QStringLiteral("Click here for more details."));
-        QVERIFY(child<QLabel>(m_about.get(), "lblHomePage")->text().contains(SiteHost()));
+        QVERIFY(child<QLabel>(m_about.get(), "lblHomePage")->text().contains(siteHost()));
         QVERIFY(!child<QLabel>(m_about.get(), "Picture1")->pixmap().isNull());
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_about.get(), "cmdOK"));
     }

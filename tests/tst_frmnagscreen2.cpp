@@ -1,3 +1,4 @@
+#include "Titles.h"
 #include "fakes/ProgramFixture.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
@@ -62,10 +63,10 @@ private slots:
         QFETCH(int, appeal);
         m_fixture->fakes.random.values = {draw};
         frmNagScreen2* nag = load();
-        QCOMPARE(nag->windowTitle(), QStringLiteral("Tessivane v1.45"));
-        QCOMPARE(child<QLabel>(nag, "lblNagScreen2Caption")->text(), QStringLiteral("Tessivane v1.45"));
-        QCOMPARE(child<QLabel>(nag, "Label2")->text(), frmNagScreen2::Appeal(appeal));
-        QVERIFY(frmNagScreen2::Appeal(appeal).contains(SiteHost()));
+        QCOMPARE(nag->windowTitle(), closingWindowTitle());
+        QCOMPARE(child<QLabel>(nag, "lblNagScreen2Caption")->text(), closingWindowTitle());
+        QCOMPARE(child<QLabel>(nag, "Label2")->text(), frmNagScreen2::appeal(appeal));
+        QVERIFY(frmNagScreen2::appeal(appeal).contains(siteHost()));
         QCOMPARE(m_fixture->fakes.random.seeds, 1);
         QVERIFY(!child<QLabel>(nag, "picNagscreen2Icon")->pixmap().isNull());
         QVERIFY(nag->isVisible());
@@ -78,7 +79,7 @@ private slots:
     {
         QStringList appeals;
         for (int n = 0; n < 4; ++n)
-            appeals << frmNagScreen2::Appeal(n);
+            appeals << frmNagScreen2::appeal(n);
         appeals.removeDuplicates();
         QCOMPARE(appeals.size(), 4);
     }
@@ -87,12 +88,12 @@ private slots:
     {
         m_fixture->fakes.random.values = {0.9, 0.1};
         frmNagScreen2* nag = load();
-        m_fixture->program.HideNagScreen();
+        m_fixture->program.hideNagScreen();
         QVERIFY(!nag->isVisible());
-        m_fixture->program.ShowNagScreen();
+        m_fixture->program.showNagScreen();
         QCOMPARE(m_fixture->program.nagScreen(), nag);
         QVERIFY(nag->isVisible());
-        QCOMPARE(child<QLabel>(nag, "Label2")->text(), frmNagScreen2::Appeal(3));
+        QCOMPARE(child<QLabel>(nag, "Label2")->text(), frmNagScreen2::appeal(3));
         QCOMPARE(m_fixture->fakes.random.draws, 1);
     }
 
@@ -104,7 +105,7 @@ private slots:
         QVERIFY(label3.contains(QStringLiteral("on their interests.") + QString(61, u' ') + QStringLiteral("All the")));
         QVERIFY(label3.endsWith(QStringLiteral("friends and family. ")));
         QCOMPARE(child<QPushButton>(nag, "Check1")->text(),
-                 QStringLiteral("Click Here To Visit ") + SiteHost() + QStringLiteral(" Now"));
+                 QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"));
         QCOMPARE(child<QLineEdit>(nag, "txtName")->text(), QStringLiteral("Your Name"));
         QCOMPARE(child<QPlainTextEdit>(nag, "txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
     }
@@ -228,7 +229,7 @@ private slots:
     {
         QFETCH(bool, closeBox);
         // The user closed the result window: the input window is loaded but hidden.
-        m_fixture->program.ShowMainWindow();
+        m_fixture->program.showMainWindow();
         QPointer<frmMain> main = m_fixture->program.mainWindow();
         main->hide();
         QPointer<frmNagScreen2> nag = load();
@@ -249,7 +250,7 @@ private slots:
 private:
     frmNagScreen2* load()
     {
-        m_fixture->program.ShowNagScreen();
+        m_fixture->program.showNagScreen();
         return m_fixture->program.nagScreen();
     }
 

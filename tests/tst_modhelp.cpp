@@ -55,8 +55,8 @@ private slots:
         static const QRegularExpression form(QStringLiteral("^https?://[A-Za-z0-9.-]+(:[0-9]+)?$"));
         QVERIFY2(form.match(SiteBase()).hasMatch(), qPrintable(SiteBase()));
         QCOMPARE(ProductFolder(), SiteBase() + QStringLiteral("/tessivane/"));
-        QVERIFY(!SiteHost().contains(QLatin1Char('/')));
-        QVERIFY(SiteBase().endsWith(SiteHost()));
+        QVERIFY(!siteHost().contains(QLatin1Char('/')));
+        QVERIFY(SiteBase().endsWith(siteHost()));
     }
 
     void openPage_data()
@@ -203,11 +203,11 @@ private slots:
             auto hidden = std::make_unique<CountingWindow>();
             first->show();
             closing->show();
-            QVERIFY(!m_help->ShuttingDown());
+            QVERIFY(!m_help->shuttingDown());
 
             m_help->ShutDownProgram();
 
-            QVERIFY(m_help->ShuttingDown());
+            QVERIFY(m_help->shuttingDown());
             QCOMPARE(first->closes, 1);
             QCOMPARE(closing->closes, 1);
             QCOMPARE(hidden->closes, 1); // loaded but never shown is still unloaded

@@ -9,16 +9,24 @@
 using namespace Tessivane;
 using namespace Tessivane::Testing;
 
-Q_DECLARE_METATYPE(Tessivane::ReferralBox)
-Q_DECLARE_METATYPE(Tessivane::ReferralEntries)
-
 namespace {
+
+// The texts of the five boxes, by name.
+struct ReferralEntries
+{
+    QString Name;
+    QString Email;
+    QString Message;
+    QString FriendName;
+    QString FriendEmail;
+
+    QStringList texts() const { return {Name, Email, Message, FriendName, FriendEmail}; }
+};
 
 ReferralEntries untouched()
 {
-    return ReferralEntries {InitialText(ReferralBox::Name), InitialText(ReferralBox::Email),
-                            InitialText(ReferralBox::Message), InitialText(ReferralBox::FriendName),
-                            InitialText(ReferralBox::FriendEmail)};
+    const auto initial = [](int box) { return QString::fromLatin1(ReferralBoxes[box].initialText); };
+    return ReferralEntries {initial(0), initial(1), initial(2), initial(3), initial(4)};
 }
 
 ReferralEntries complete()
@@ -40,6 +48,8 @@ QList<std::pair<QString, QString>> decodedQuery(const QString& address)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(ReferralEntries)
 
 class TestModTellAFriend : public QObject
 {
@@ -89,7 +99,7 @@ private slots:
         QTest::newRow("message placeholder")
             << with([](auto& e) { e.Message = QStringLiteral("Your Message"); }) << "Please Enter Your Message";
         QTest::newRow("message initial text passes")
-            << with([](auto& e) { e.Message = InitialText(ReferralBox::Message); }) << QString();
+            << with([](auto& e) { e.Message = QString::fromLatin1(ReferralBoxes[2].initialText); }) << QString();
         QTest::newRow("friend name placeholder")
             << with([](auto& e) { e.FriendName = QStringLiteral("Friend's Name"); })
             << "Please Enter Your Friend's Name";
@@ -102,7 +112,7 @@ private slots:
     {
         QFETCH(ReferralEntries, entries);
         QFETCH(QString, message);
-        m_module->SubmitReferral(entries);
+        m_module->submitReferral(entries.texts());
         if (message.isEmpty()) {
             QVERIFY2(m_fakes->messages.shown.empty(), qPrintable(m_fakes->messages.texts().join(u'|')));
             QCOMPARE(m_fakes->browser.opened.size(), 1);
@@ -120,7 +130,7 @@ private slots:
         ReferralEntries entries = untouched();
         entries.Name = QStringLiteral("  Ann Lee  ");
         entries.FriendEmail = QStringLiteral(" \tb@c ");
-        m_module->SubmitReferral(entries);
+        m_module->submitReferral(entries.texts());
         QCOMPARE(m_module->SenderName, QStringLiteral("Ann Lee"));
         QCOMPARE(m_module->FriendEmail, QStringLiteral("\tb@c"));
         QCOMPARE(m_module->MessageText, QStringLiteral("Your Message\r\n"));
@@ -147,7 +157,7 @@ private slots:
     void requestDecodesToTheExactEntries()
     {
         QFETCH(ReferralEntries, entries);
-        m_module->SubmitReferral(entries);
+        m_module->submitReferral(entries.texts());
         QCOMPARE(m_fakes->browser.opened.size(), 1);
         const QString address = m_fakes->browser.opened.front();
 
@@ -160,11 +170,11 @@ private slots:
         }
         const QList<std::pair<QString, QString>> expected {
             {QStringLiteral("page"), QStringLiteral("telvo-refer-a-friend")},
-            {QStringLiteral("taf1"), TrimBlanks(entries.Name)},
-            {QStringLiteral("taf2"), TrimBlanks(entries.Email)},
-            {QStringLiteral("taf3"), TrimBlanks(entries.Message)},
-            {QStringLiteral("taf4"), TrimBlanks(entries.FriendName)},
-            {QStringLiteral("taf5"), TrimBlanks(entries.FriendEmail)},
+            {QStringLiteral("taf1"), trimBlanks(entries.Name)},
+            {QStringLiteral("taf2"), trimBlanks(entries.Email)},
+            {QStringLiteral("taf3"), trimBlanks(entries.Message)},
+            {QStringLiteral("taf4"), trimBlanks(entries.FriendName)},
+            {QStringLiteral("taf5"), trimBlanks(entries.FriendEmail)},
             {QStringLiteral("taf6"), ProductFolder()},
         };
         QCOMPARE(decodedQuery(address), expected);
@@ -172,61 +182,53 @@ private slots:
 
     void encodingOfSpecialCharacters()
     {
-        const QString address = BuildReferralUrl(QStringLiteral("a b"), QStringLiteral("+"), QStringLiteral("x\r\ny"),
-                                                 QStringLiteral("#"), QStringLiteral("&="));
+        const QString address
+            = buildReferralUrl(ReferralFields {QStringLiteral("a b"), QStringLiteral("+"), QStringLiteral("x\r\ny"),
+                                               QStringLiteral("#"), QStringLiteral("&=")});
         QVERIFY(address.contains(QStringLiteral("&taf1=a%20b&taf2=%2B&taf3=x%0D%0Ay&taf4=%23&taf5=%26%3D&taf6=")));
     }
 
     void placeholders_data()
     {
-        QTest::addColumn<ReferralBox>("box");
+        QTest::addColumn<int>("box"); // in ReferralBoxes
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("afterFocusIn");
         QTest::addColumn<QString>("afterFocusOut");
 
-        QTest::newRow("placeholder cleared") << ReferralBox::Name << "Your Name"
+        QTest::newRow("placeholder cleared") << 0 << "Your Name"
                                              << ""
                                              << "Your Name";
-        QTest::newRow("placeholder with blanks") << ReferralBox::Email << " Your Email Address  "
+        QTest::newRow("placeholder with blanks") << 1 << " Your Email Address  "
                                                  << ""
                                                  << " Your Email Address  ";
-        QTest::newRow("other text kept") << ReferralBox::FriendName << "Bob"
+        QTest::newRow("other text kept") << 3 << "Bob"
                                          << "Bob"
                                          << "Bob";
-        QTest::newRow("blanks only") << ReferralBox::FriendName << "   "
+        QTest::newRow("blanks only") << 3 << "   "
                                      << "   "
                                      << "Friend's Name";
-        QTest::newRow("empty") << ReferralBox::FriendEmail << ""
+        QTest::newRow("empty") << 4 << ""
                                << ""
                                << "Friend's Email Address";
-        QTest::newRow("message initial text stays") << ReferralBox::Message << "Your Message\r\n"
+        QTest::newRow("message initial text stays") << 2 << "Your Message\r\n"
                                                     << "Your Message\r\n"
                                                     << "Your Message\r\n";
-        QTest::newRow("message line break only") << ReferralBox::Message << "\r\n"
+        QTest::newRow("message line break only") << 2 << "\r\n"
                                                  << "\r\n"
                                                  << "\r\n";
-        QTest::newRow("case-sensitive") << ReferralBox::Name << "your name"
+        QTest::newRow("case-sensitive") << 0 << "your name"
                                         << "your name"
                                         << "your name";
     }
 
     void placeholders()
     {
-        QFETCH(ReferralBox, box);
+        QFETCH(int, box);
         QFETCH(QString, text);
         QFETCH(QString, afterFocusIn);
         QFETCH(QString, afterFocusOut);
-        QCOMPARE(TextOnFocusIn(box, text), afterFocusIn);
-        QCOMPARE(TextOnFocusOut(box, text), afterFocusOut);
-    }
-
-    void onlyAddressBoxesRefuseBlanks()
-    {
-        QVERIFY(RefusesBlanks(ReferralBox::Email));
-        QVERIFY(RefusesBlanks(ReferralBox::FriendEmail));
-        QVERIFY(!RefusesBlanks(ReferralBox::Name));
-        QVERIFY(!RefusesBlanks(ReferralBox::FriendName));
-        QVERIFY(!RefusesBlanks(ReferralBox::Message));
+        QCOMPARE(textOnFocusIn(ReferralBoxes[box], text), afterFocusIn);
+        QCOMPARE(textOnFocusOut(ReferralBoxes[box], text), afterFocusOut);
     }
 
 private:

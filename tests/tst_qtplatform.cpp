@@ -76,7 +76,7 @@ private slots:
     {
         QFETCH(QString, address);
         QFETCH(bool, valid);
-        const std::optional<QUrl> url = ExactUrl(address);
+        const std::optional<QUrl> url = Tessivane::exactUrl(address);
         QCOMPARE(url.has_value(), valid);
         if (valid)
             QCOMPARE(QString::fromLatin1(url->toEncoded()), address);

@@ -133,7 +133,7 @@ TEST(Bands, EveryEdgeOfEveryPlane)
         {Plane::Intuitive, 12, A}, {Plane::Intuitive, 17, A},  {Plane::Intuitive, 18, S}, {Plane::Intuitive, 100, S},
     };
     for (const auto& edge : edges)
-        EXPECT_EQ(BandOf(edge.plane, edge.percent), edge.band) << PlaneWord(edge.plane) << ' ' << edge.percent;
+        EXPECT_EQ(BandOf(edge.plane, edge.percent), edge.band) << planeWord(edge.plane) << ' ' << edge.percent;
 }
 
 TEST(Dominant, StrictlyAboveEachOtherPlane)
@@ -148,10 +148,10 @@ TEST(Dominant, StrictlyAboveEachOtherPlane)
 
 TEST(Trim, OnlyTheSpaceCharacter)
 {
-    EXPECT_EQ(TrimBlanks(u"  a b  "), u"a b");
-    EXPECT_EQ(TrimBlanks(u"   "), u"");
-    EXPECT_EQ(TrimBlanks(u""), u"");
-    EXPECT_EQ(TrimBlanks(u"\t a \r\n"), u"\t a \r\n");
+    EXPECT_EQ(trimBlanks(u"  a b  "), u"a b");
+    EXPECT_EQ(trimBlanks(u"   "), u"");
+    EXPECT_EQ(trimBlanks(u""), u"");
+    EXPECT_EQ(trimBlanks(u"\t a \r\n"), u"\t a \r\n");
 }
 
 TEST(Tally, MillionCharacterNameIsExact)
@@ -159,10 +159,10 @@ TEST(Tally, MillionCharacterNameIsExact)
     // 1,000,000 characters: 333,333 Mental, 1 Physical, the rest small letters.
     const std::u16string first = repeat(u"N", 333333) + u"D";
     const std::u16string last = repeat(u"n", 1000000 - 333334);
-    const Tally tally = TallyName(first, u"", last);
-    EXPECT_EQ(tally.Length, 1000000u);
-    EXPECT_EQ(tally.Count[index(Plane::Mental)], 333333u);
-    EXPECT_EQ(tally.Count[index(Plane::Physical)], 1u);
+    const Tally tally = tallyName(first, u"", last);
+    EXPECT_EQ(tally.length, 1000000u);
+    EXPECT_EQ(tally.count[index(Plane::Mental)], 333333u);
+    EXPECT_EQ(tally.count[index(Plane::Physical)], 1u);
     const Reading reading = ComputeReading(first, u"", last);
     EXPECT_EQ(reading.Percent, (P {33, 0, 0, 0}));
     EXPECT_EQ(reading.Dominant, Plane::Mental);

@@ -85,13 +85,13 @@ TEST(Report, ExactTextByteForByte)
 {
     for (const ReportCase& c : reportCases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ReportText(ComposeReport(c.reading)), c.head + fixedPart);
+        EXPECT_EQ(reportText(ComposeReport(c.reading)), c.head + fixedPart);
     }
 }
 
 TEST(Report, LengthOfTheMentalReading)
 {
-    const std::string text = ReportText(ComposeReport(reportCases[0].reading));
+    const std::string text = reportText(ComposeReport(reportCases[0].reading));
     EXPECT_EQ(text.size(), 1571u);
 }
 
@@ -100,13 +100,13 @@ TEST(Report, LengthIsBaseTextPlusVariableWords)
     const Reading reading
         = readingOf({100, 18, 5, 0}, {Band::Strong, Band::Average, Band::Weak, Band::Weak}, Plane::Mental);
     // 1,541 plus "Mental", "100", "18", "5", "0", "Strong", "Average", "Weak", "Weak".
-    EXPECT_EQ(ReportText(ComposeReport(reading)).size(), 1541u + 6 + 3 + 2 + 1 + 1 + 6 + 7 + 4 + 4);
+    EXPECT_EQ(reportText(ComposeReport(reading)).size(), 1541u + 6 + 3 + 2 + 1 + 1 + 6 + 7 + 4 + 4);
 }
 
 TEST(Report, TwentyFourLineBreaksAndNoOtherControlCharacters)
 {
     for (const ReportCase& c : reportCases) {
-        const std::string text = ReportText(ComposeReport(c.reading));
+        const std::string text = reportText(ComposeReport(c.reading));
         const auto lines = linesOf(text);
         ASSERT_EQ(lines.size(), 25u); // 24 CR LF pairs, nothing after the last
         EXPECT_EQ(lines.back(), "");

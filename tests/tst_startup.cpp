@@ -21,13 +21,13 @@ public:
     explicit FakeWindows(modHelp* help = nullptr)
         : m_help(help)
     { }
-    void ShowMainWindow() override
+    void showMainWindow() override
     {
         ++shown;
         if (m_help)
             m_help->OfferUpdateCheck();
     }
-    void BringToFront(PromotionLabel label) override { fronts.push_back(label); }
+    void bringToFront(PromotionLabel label) override { fronts.push_back(label); }
 
     int shown = 0;
     std::vector<PromotionLabel> fronts;
@@ -145,7 +145,7 @@ private slots:
         int counts[3] = {};
         const int draws = 12000;
         for (int i = 0; i < draws; ++i) {
-            const int pick = CoBrandPick((i + 0.5) / draws);
+            const int pick = Tessivane::coBrandPick((i + 0.5) / draws);
             ++counts[pick == 7 ? 2 : pick % 2 == 1 ? 0 : 1];
         }
         QCOMPARE(counts[0], 5000);

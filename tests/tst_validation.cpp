@@ -116,9 +116,9 @@ TEST(Validation, OrderMessagesAndFocus)
 TEST(Validation, GregorianLeapYears)
 {
     for (const long long year : {1600LL, 2000LL, 2400LL, 1904LL, 2024LL, 0LL})
-        EXPECT_TRUE(IsLeapYear(year)) << year;
+        EXPECT_TRUE(isLeapYear(year)) << year;
     for (const long long year : {1700LL, 1800LL, 1900LL, 2100LL, 2023LL, 1901LL})
-        EXPECT_FALSE(IsLeapYear(year)) << year;
+        EXPECT_FALSE(isLeapYear(year)) << year;
 }
 
 } // namespace

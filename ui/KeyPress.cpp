@@ -5,7 +5,7 @@
 
 namespace Tessivane {
 
-bool RunKeyPress(QObject* box, QEvent* event, const std::function<void(char16_t& keyAscii)>& handler)
+bool runKeyPress(QObject* box, QEvent* event, const std::function<void(char16_t& keyAscii)>& handler)
 {
     if (event->type() != QEvent::KeyPress)
         return false;

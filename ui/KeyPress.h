@@ -11,6 +11,6 @@ namespace Tessivane {
 // is handed to the handler, which may replace it or discard it by setting it to
 // 0. Returns true when the key was replaced or discarded, so that the original
 // must not reach the box.
-bool RunKeyPress(QObject* box, QEvent* event, const std::function<void(char16_t& keyAscii)>& handler);
+bool runKeyPress(QObject* box, QEvent* event, const std::function<void(char16_t& keyAscii)>& handler);
 
 } // namespace Tessivane

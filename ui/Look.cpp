@@ -25,7 +25,7 @@ bool smaller(QWidget* widget)
 
 } // namespace
 
-QFont Verdana(qreal points, bool bold, bool underline)
+QFont verdana(qreal points, bool bold, bool underline)
 {
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(points);
@@ -34,7 +34,7 @@ QFont Verdana(qreal points, bool bold, bool underline)
     return font;
 }
 
-QFont MsSansSerif(qreal points)
+QFont msSansSerif(qreal points)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -46,7 +46,7 @@ QFont MsSansSerif(qreal points)
     return font;
 }
 
-void Paint(QWidget* widget, const QColor& background, const QColor& text)
+void paint(QWidget* widget, const QColor& background, const QColor& text)
 {
     QPalette palette = widget->palette();
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
@@ -57,7 +57,7 @@ void Paint(QWidget* widget, const QColor& background, const QColor& text)
     widget->setAutoFillBackground(true);
 }
 
-void PaintText(QWidget* widget, const QColor& text)
+void paintText(QWidget* widget, const QColor& text)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, text);
@@ -65,7 +65,7 @@ void PaintText(QWidget* widget, const QColor& text)
     widget->setAutoFillBackground(false);
 }
 
-void PaintNative(QWidget* widget)
+void paintNative(QWidget* widget)
 {
     // The application palette has no role marked as set, and such a palette would
     // simply inherit the container's colours: copy every colour explicitly.
@@ -81,7 +81,7 @@ void PaintNative(QWidget* widget)
     widget->setPalette(palette);
 }
 
-void ShrinkToFit(QLabel* label)
+void shrinkToFit(QLabel* label)
 {
     const QRect box = label->contentsRect();
     const auto needed = [&] {
@@ -93,7 +93,7 @@ void ShrinkToFit(QLabel* label)
     while (needed() > box.height() && smaller(label)) { }
 }
 
-void ShrinkToFit(QAbstractButton* button)
+void shrinkToFit(QAbstractButton* button)
 {
     const auto needed = [&] {
         QStyleOptionButton option;
@@ -104,14 +104,14 @@ void ShrinkToFit(QAbstractButton* button)
     while (needed() > button->width() && smaller(button)) { }
 }
 
-void ShrinkToWidth(QLabel* label, int maxWidth)
+void shrinkToWidth(QLabel* label, int maxWidth)
 {
     label->adjustSize();
     while (label->width() > maxWidth && smaller(label))
         label->adjustSize();
 }
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
@@ -119,7 +119,7 @@ QIcon ProgramIcon()
     return icon;
 }
 
-Qt::WindowFlags FixedWindowFlags()
+Qt::WindowFlags fixedWindowFlags()
 {
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint;

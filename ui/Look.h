@@ -14,26 +14,26 @@ inline const QColor LightBlue {124, 165, 231};
 inline const QColor Navy {0, 0, 128};
 
 // Asked for by name; where it is not installed the font system picks the nearest.
-QFont Verdana(qreal points, bool bold = false, bool underline = false);
-QFont MsSansSerif(qreal points);
+QFont verdana(qreal points, bool bold = false, bool underline = false);
+QFont msSansSerif(qreal points);
 
 // Background and text colours of a widget and of the boxes and lists in it.
-void Paint(QWidget* widget, const QColor& background, const QColor& text);
+void paint(QWidget* widget, const QColor& background, const QColor& text);
 // Text colour alone, on a transparent background.
-void PaintText(QWidget* widget, const QColor& text);
+void paintText(QWidget* widget, const QColor& text);
 // The desktop's own colours, whatever the widget's container uses.
-void PaintNative(QWidget* widget);
+void paintNative(QWidget* widget);
 
 // The fixed boxes were laid out for Windows fonts; a wider fallback font is made
 // smaller until the text fits its box (a wrapping label, a one-line button) or,
 // for a label that sizes itself, until it fits within maxWidth.
-void ShrinkToFit(QLabel* label);
-void ShrinkToFit(QAbstractButton* button);
-void ShrinkToWidth(QLabel* label, int maxWidth);
+void shrinkToFit(QLabel* label);
+void shrinkToFit(QAbstractButton* button);
+void shrinkToWidth(QLabel* label, int maxWidth);
 
-QIcon ProgramIcon();
+QIcon programIcon();
 
 // Title-bar buttons of every window: a system menu and a close box, no minimise or maximise.
-Qt::WindowFlags FixedWindowFlags();
+Qt::WindowFlags fixedWindowFlags();
 
 } // namespace Tessivane::Look

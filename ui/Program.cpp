@@ -36,57 +36,57 @@ frmPlaneOfExOrPerExpect* Program::resultWindow() const
     return m_result;
 }
 
-void Program::ShowMainWindow()
+void Program::showMainWindow()
 {
     if (!m_mainLoaded) {
         m_mainLoaded = true;
-        m_main = new frmMain(*this);
+        m_main = new frmMain(*this, m_help, m_platform.messages);
         m_main->Form_Load();
     }
     if (m_main)
         m_main->show();
 }
 
-void Program::BringToFront(PromotionLabel label)
+void Program::bringToFront(PromotionLabel label)
 {
     if (m_main)
-        m_main->BringToFront(label);
+        m_main->bringToFront(label);
 }
 
-void Program::ShowNagScreen()
+void Program::showNagScreen()
 {
     if (!m_nagScreen) {
-        m_nagScreen = new frmNagScreen2(*this);
+        m_nagScreen = new frmNagScreen2(m_help, m_referral, m_platform.messages, m_platform.random);
         m_nagScreen->Form_Load(); // shows it
         return;
     }
     m_nagScreen->show();
 }
 
-void Program::ShowNagScreenOnLeaving()
+void Program::showNagScreenOnLeaving()
 {
-    if (!m_help.ShuttingDown())
-        ShowNagScreen();
+    if (!m_help.shuttingDown())
+        showNagScreen();
 }
 
-void Program::HideNagScreen()
+void Program::hideNagScreen()
 {
     if (m_nagScreen)
         m_nagScreen->hide();
 }
 
-frmPlaneOfExOrPerExpect* Program::OpenResultWindow()
+void Program::showReading(const ReportPieces& report)
 {
     // "Back" and every other way out close the old one, so this one is always fresh.
     delete m_result;
-    m_result = new frmPlaneOfExOrPerExpect(*this);
+    m_result = new frmPlaneOfExOrPerExpect(*this, m_help, m_platform.clipboard);
     m_result->show();
-    return m_result;
+    m_result->WriteReport(report);
 }
 
-void Program::ShowAbout(QWidget* parent)
+void Program::showAbout(QWidget* parent)
 {
-    frmAbout about(*this, parent);
+    frmAbout about(m_help, parent);
     about.exec();
 }
 

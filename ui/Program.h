@@ -1,11 +1,10 @@
 #pragma once
 
+#include "Navigator.h"
 #include "Platform.h"
 #include "StartUp.h"
 
 #include <QPointer>
-
-class QWidget;
 
 namespace Tessivane {
 
@@ -15,10 +14,10 @@ class frmMain;
 class frmNagScreen2;
 class frmPlaneOfExOrPerExpect;
 
-// The program's windows and the modules they share. Windows are loaded when
-// first needed and unloaded (deleted) when closed; the input and closing
-// windows are loaded at most once.
-class Program final : public StartUpWindows
+// Builds the windows, each with only the services it uses, and moves between
+// them. Windows are loaded when first needed and unloaded (deleted) when
+// closed; the input and closing windows are loaded at most once.
+class Program final : public Navigator, public StartUpWindows
 {
 public:
     Program(Platform platform, modHelp& help, modTellAFriend& referral);
@@ -26,22 +25,13 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Platform& platform() { return m_platform; }
-    modHelp& help() { return m_help; }
-    modTellAFriend& referral() { return m_referral; }
-
-    void ShowMainWindow() override;
-    void BringToFront(PromotionLabel label) override;
-
-    void ShowNagScreen();
-    // What leaving the input or result window does: shows the closing window,
-    // unless the program is already shutting down, when nothing may come back.
-    void ShowNagScreenOnLeaving();
-    void HideNagScreen();
-    // A fresh, empty result window, shown.
-    frmPlaneOfExOrPerExpect* OpenResultWindow();
-    // Modal: returns when the about window is closed.
-    void ShowAbout(QWidget* parent);
+    void showMainWindow() override;
+    void bringToFront(PromotionLabel label) override;
+    void showNagScreen() override;
+    void showNagScreenOnLeaving() override;
+    void hideNagScreen() override;
+    void showReading(const ReportPieces& report) override;
+    void showAbout(QWidget* parent) override;
 
     // Null until loaded and after unloading.
     frmMain* mainWindow() const;

@@ -2,20 +2,27 @@
 
 #include "LinkLabel.h"
 #include "Look.h"
+#include "modHelp.h"
 
 namespace Tessivane {
 
-void StylePromotions(LinkLabel* forum, LinkLabel* coBrand, LinkLabel* fullBrand)
+void setUpPromotions(modHelp& help, LinkLabel* forum, LinkLabel* coBrand, LinkLabel* fullBrand)
 {
-    forum->setFont(Look::Verdana(8.25, false, true));
-    Look::PaintText(forum, Qt::white);
+    forum->setFont(Look::verdana(8.25, false, true));
+    Look::paintText(forum, Qt::white);
     for (LinkLabel* label : {coBrand, fullBrand}) {
-        label->setFont(Look::Verdana(8.25, true, true));
+        label->setFont(Look::verdana(8.25, true, true));
         // Opaque, so that only the label in front is seen.
-        Look::Paint(label, Look::LightBlue, Qt::blue);
+        Look::paint(label, Look::LightBlue, Qt::blue);
     }
     for (LinkLabel* label : {forum, coBrand, fullBrand})
-        Look::ShrinkToFit(label);
+        Look::shrinkToFit(label);
+
+    // Label61_Click, lblCobrand_Click and lblFullBrand_Click of both windows.
+    const std::pair<LinkLabel*, Page> links[]
+        = {{forum, Page::HomePage}, {coBrand, Page::CoBrand}, {fullBrand, Page::FullyBranded}};
+    for (const auto& [label, page] : links)
+        QObject::connect(label, &LinkLabel::clicked, label, [&help, page = page] { help.OpenPage(page); });
 }
 
 } // namespace Tessivane

@@ -3,9 +3,10 @@
 namespace Tessivane {
 
 class LinkLabel;
+class modHelp;
 
-// The look of the forum advertisement and of the two overlapping promotion
-// labels that the input and result windows both carry.
-void StylePromotions(LinkLabel* forum, LinkLabel* coBrand, LinkLabel* fullBrand);
+// The forum advertisement and the two overlapping promotion labels that the
+// input and result windows both carry: their look, and the pages they open.
+void setUpPromotions(modHelp& help, LinkLabel* forum, LinkLabel* coBrand, LinkLabel* fullBrand);
 
 } // namespace Tessivane

@@ -51,12 +51,12 @@ protected:
 
 } // namespace
 
-void SetUpWindow(QWidget* window)
+void setUpWindow(QWidget* window)
 {
     static const bool roleInstalled = (QAccessible::installFactory(plainWindowInterface), true);
     Q_UNUSED(roleInstalled)
 
-    window->setWindowIcon(Look::ProgramIcon());
+    window->setWindowIcon(Look::programIcon());
     if (qobject_cast<QDialog*>(window))
         return;
     auto* enter = new EnterPressesButton(window);

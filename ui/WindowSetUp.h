@@ -9,6 +9,6 @@ namespace Tessivane {
 // that is a plain widget; and, outside dialogs (which have a default button of
 // their own), Enter and keypad Enter pressing the focused push button as Space
 // does. A checkable button keeps its own keys.
-void SetUpWindow(QWidget* window);
+void setUpWindow(QWidget* window);
 
 } // namespace Tessivane

@@ -2,23 +2,25 @@
 #include "ui_frmAbout.h"
 
 #include "Look.h"
-#include "Program.h"
 #include "Site.h"
+#include "Titles.h"
 #include "WindowSetUp.h"
 #include "modHelp.h"
 
 namespace Tessivane {
 
-frmAbout::frmAbout(Program& program, QWidget* parent)
-    : QDialog(parent, Look::FixedWindowFlags())
+frmAbout::frmAbout(modHelp& help, QWidget* parent)
+    : QDialog(parent, Look::fixedWindowFlags())
     , m_ui(std::make_unique<Ui::frmAbout>())
-    , m_help(program.help())
+    , m_help(help)
 {
     m_ui->setupUi(this);
     setModal(true);
-    SetUpWindow(this);
-    m_ui->Picture1->setPixmap(Look::ProgramIcon().pixmap(32, 32));
-    m_ui->lblHomePage->setText(QStringLiteral("Visit us at ") + SiteHost());
+    setWindowTitle(versionTitle());
+    m_ui->Label2->setText(versionTitle());
+    setUpWindow(this);
+    m_ui->Picture1->setPixmap(Look::programIcon().pixmap(32, 32));
+    m_ui->lblHomePage->setText(QStringLiteral("Visit us at ") + siteHost());
     applyLook();
 
     // Esc rejects a dialog; OK is this window's cancel button too, and both only close it.
@@ -33,22 +35,22 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::applyLook()
 {
-    setFont(Look::Verdana(8.25));
-    Look::Paint(this, Look::LightBlue, Qt::white);
-    m_ui->Label2->setFont(Look::Verdana(9.75, true));
-    m_ui->Label3->setFont(Look::Verdana(8.25, true));
+    setFont(Look::verdana(8.25));
+    Look::paint(this, Look::LightBlue, Qt::white);
+    m_ui->Label2->setFont(Look::verdana(9.75, true));
+    m_ui->Label3->setFont(Look::verdana(8.25, true));
     for (QLabel* link : {m_ui->lblHomePage, m_ui->lblCobrand})
-        link->setFont(Look::Verdana(8.25, false, true));
+        link->setFont(Look::verdana(8.25, false, true));
     for (QLabel* label : {m_ui->Label1, m_ui->Label3})
-        Look::ShrinkToFit(label);
-    Look::ShrinkToWidth(m_ui->lblHomePage, width() - m_ui->lblHomePage->x() - 8);
+        Look::shrinkToFit(label);
+    Look::shrinkToWidth(m_ui->lblHomePage, width() - m_ui->lblHomePage->x() - 8);
 
     QPalette line = m_ui->Line1->palette();
     line.setColor(QPalette::Window, Qt::white);
     m_ui->Line1->setPalette(line);
     m_ui->Line1->setAutoFillBackground(true);
 
-    Look::PaintNative(m_ui->cmdOK);
+    Look::paintNative(m_ui->cmdOK);
     QPalette button = m_ui->cmdOK->palette();
     button.setColor(QPalette::Button, Look::LightBlue);
     m_ui->cmdOK->setPalette(button);

@@ -10,7 +10,6 @@ class frmAbout;
 
 namespace Tessivane {
 
-class Program;
 class modHelp;
 
 // What the program is, with two links to the maker's site. Shown modally.
@@ -19,7 +18,7 @@ class frmAbout : public QDialog
     Q_OBJECT
 
 public:
-    frmAbout(Program& program, QWidget* parent);
+    frmAbout(modHelp& help, QWidget* parent);
     ~frmAbout() override;
 
     void cmdOK_Click();

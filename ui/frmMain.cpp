@@ -2,15 +2,14 @@
 #include "ui_frmMain.h"
 
 #include "KeyPress.h"
-#include "LinkLabel.h"
 #include "Look.h"
-#include "Program.h"
+#include "Navigator.h"
 #include "Promotions.h"
 #include "Reading.h"
 #include "Report.h"
+#include "Titles.h"
 #include "Validation.h"
 #include "WindowSetUp.h"
-#include "frmPlaneOfExOrPerExpect.h"
 #include "modHelp.h"
 
 #include <QCloseEvent>
@@ -40,14 +39,17 @@ char16_t UpperCaseTyped(char16_t keyAscii)
 
 } // namespace
 
-frmMain::frmMain(Program& program)
-    : QMainWindow(nullptr, Look::FixedWindowFlags())
+frmMain::frmMain(Navigator& navigator, modHelp& help, MessageService& messages)
+    : QMainWindow(nullptr, Look::fixedWindowFlags())
     , m_ui(std::make_unique<Ui::frmMain>())
-    , m_program(program)
+    , m_navigator(navigator)
+    , m_help(help)
+    , m_messages(messages)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    SetUpWindow(this);
+    setWindowTitle(versionTitle());
+    setUpWindow(this);
     applyLook();
 
     for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName}) {
@@ -67,9 +69,6 @@ frmMain::frmMain(Program& program)
     connect(m_ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(m_ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(m_ui->mkmoney, &QAction::triggered, this, &frmMain::mkmoney_Click);
-    connect(m_ui->Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
-    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 
     m_ui->txtFirstName->setFocus();
 }
@@ -78,15 +77,15 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    setFont(Look::Verdana(8.25));
-    Look::Paint(this, Look::LightBlue, Qt::white);
-    Look::PaintNative(m_ui->menuBar);
+    setFont(Look::verdana(8.25));
+    Look::paint(this, Look::LightBlue, Qt::white);
+    Look::paintNative(m_ui->menuBar);
     for (QLabel* label : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
-        Look::PaintText(label, Qt::white);
-    StylePromotions(m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
+        Look::paintText(label, Qt::white);
+    setUpPromotions(m_help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     // The buttons keep the desktop's own look.
     for (QPushButton* button : {m_ui->cmdNext, m_ui->cmdExit})
-        Look::PaintNative(button);
+        Look::paintNative(button);
     // A fixed client area of 427 x 230 pixels below the menu bar.
     m_ui->centralWidget->setFixedSize(427, 230);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -94,7 +93,7 @@ void frmMain::applyLook()
 
 void frmMain::Form_Load()
 {
-    m_program.help().OfferUpdateCheck();
+    m_help.OfferUpdateCheck();
     fillDateLists();
 }
 
@@ -110,12 +109,23 @@ void frmMain::fillDateLists()
         list->setCurrentIndex(0);
 }
 
-void frmMain::BringToFront(PromotionLabel label)
+void frmMain::bringToFront(PromotionLabel label)
 {
     (label == PromotionLabel::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand)->raise();
 }
 
-bool frmMain::ValidateEntries()
+void frmMain::refuse(const Verdict& verdict)
+{
+    m_messages.show(QString::fromStdString(verdict.Message.value_or(std::string())), MessageService::Icon::Information,
+                    MessageService::Buttons::Ok);
+    if (verdict.FocusTarget) {
+        QWidget* const targets[]
+            = {m_ui->txtFirstName, m_ui->txtLastName, m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear};
+        targets[static_cast<int>(*verdict.FocusTarget)]->setFocus();
+    }
+}
+
+void frmMain::cmdNext_Click()
 {
     Entries entries;
     entries.FirstName = text(m_ui->txtFirstName->text());
@@ -127,33 +137,16 @@ bool frmMain::ValidateEntries()
     entries.DayIndex = m_ui->cboDate->currentIndex();
     entries.MonthIndex = m_ui->cboMonth->currentIndex();
 
-    const Verdict verdict = Tessivane::ValidateEntries(entries);
-    if (verdict.Accepted)
-        return true;
-    m_program.platform().messages.show(QString::fromStdString(verdict.Message.value_or(std::string())),
-                                       MessageService::Icon::Information, MessageService::Buttons::Ok);
-    if (verdict.FocusTarget) {
-        QWidget* const targets[]
-            = {m_ui->txtFirstName, m_ui->txtLastName, m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear};
-        targets[static_cast<int>(*verdict.FocusTarget)]->setFocus();
-    }
-    return false;
-}
-
-void frmMain::cmdNext_Click()
-{
-    if (!ValidateEntries())
-        return;
+    const Verdict verdict = ValidateEntries(entries);
+    if (!verdict.Accepted)
+        return refuse(verdict);
     hide();
-    frmPlaneOfExOrPerExpect* result = m_program.OpenResultWindow();
-    const Reading reading = ComputeReading(text(m_ui->txtFirstName->text()), text(m_ui->txtMiddleName->text()),
-                                           text(m_ui->txtLastName->text()));
-    result->WriteReport(ComposeReport(reading));
+    m_navigator.showReading(ComposeReport(ComputeReading(entries.FirstName, entries.MiddleName, entries.LastName)));
 }
 
 void frmMain::cmdExit_Click()
 {
-    m_program.ShowNagScreen();
+    m_navigator.showNagScreen();
     close();
 }
 
@@ -169,47 +162,32 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuOnline_Click()
 {
-    m_program.help().OpenPage(Page::HelpWebPage);
+    m_help.OpenPage(Page::HelpWebPage);
 }
 
 void frmMain::mnuVisit_Click()
 {
-    m_program.help().OpenPage(Page::HomePage);
+    m_help.OpenPage(Page::HomePage);
 }
 
 void frmMain::mnuUpdate_Click()
 {
-    m_program.help().OpenPage(Page::DownloadWebPage);
+    m_help.OpenPage(Page::DownloadWebPage);
 }
 
 void frmMain::mnuAbout_Click()
 {
-    m_program.ShowAbout(this);
+    m_navigator.showAbout(this);
 }
 
 void frmMain::mnuDonate_Click()
 {
-    m_program.help().OpenPage(Page::Donate);
+    m_help.OpenPage(Page::Donate);
 }
 
 void frmMain::mkmoney_Click()
 {
-    m_program.help().OpenPage(Page::FullyBranded);
-}
-
-void frmMain::Label61_Click()
-{
-    m_program.help().OpenPage(Page::HomePage);
-}
-
-void frmMain::lblCobrand_Click()
-{
-    m_program.help().OpenPage(Page::CoBrand);
-}
-
-void frmMain::lblFullBrand_Click()
-{
-    m_program.help().OpenPage(Page::FullyBranded);
+    m_help.OpenPage(Page::FullyBranded);
 }
 
 // Typed a..z become capitals; other keys pass unchanged. Pasted text never comes through here.
@@ -230,7 +208,7 @@ void frmMain::txtLastName_KeyPress(char16_t& keyAscii)
 
 void frmMain::Form_Unload()
 {
-    m_program.ShowNagScreenOnLeaving();
+    m_navigator.showNagScreenOnLeaving();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -246,7 +224,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
                                                       {m_ui->txtMiddleName, &frmMain::txtMiddleName_KeyPress},
                                                       {m_ui->txtLastName, &frmMain::txtLastName_KeyPress}};
     for (const auto& [box, handler] : nameBoxes) {
-        if (watched == box && RunKeyPress(box, event, [this, handler](char16_t& key) { (this->*handler)(key); }))
+        if (watched == box && runKeyPress(box, event, [this, handler](char16_t& key) { (this->*handler)(key); }))
             return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Platform.h"
 #include "StartUp.h"
 
 #include <QMainWindow>
@@ -12,7 +13,9 @@ class frmMain;
 
 namespace Tessivane {
 
-class Program;
+struct Verdict;
+class Navigator;
+class modHelp;
 
 // The input window: three names, a date of birth, and "Next".
 class frmMain : public QMainWindow
@@ -20,12 +23,12 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmMain(Program& program);
+    frmMain(Navigator& navigator, modHelp& help, MessageService& messages);
     ~frmMain() override;
 
     // Runs once, when the start-up first shows the window.
     void Form_Load();
-    void BringToFront(PromotionLabel label);
+    void bringToFront(PromotionLabel label);
 
     void cmdNext_Click();
     void cmdExit_Click();
@@ -37,9 +40,6 @@ public:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mkmoney_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
     void txtFirstName_KeyPress(char16_t& keyAscii);
     void txtMiddleName_KeyPress(char16_t& keyAscii);
     void txtLastName_KeyPress(char16_t& keyAscii);
@@ -50,13 +50,15 @@ protected:
 
 private:
     void Form_Unload();
-    // Shows the first problem and moves the focus to it; true when the entries may be read.
-    bool ValidateEntries();
+    // Shows the problem and moves the focus to it.
+    void refuse(const Verdict& verdict);
     void fillDateLists();
     void applyLook();
 
     std::unique_ptr<Ui::frmMain> m_ui;
-    Program& m_program;
+    Navigator& m_navigator;
+    modHelp& m_help;
+    MessageService& m_messages;
 };
 
 } // namespace Tessivane

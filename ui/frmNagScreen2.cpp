@@ -3,8 +3,8 @@
 
 #include "KeyPress.h"
 #include "Look.h"
-#include "Program.h"
 #include "Site.h"
+#include "Titles.h"
 #include "WindowSetUp.h"
 #include "modHelp.h"
 
@@ -15,11 +15,6 @@
 namespace Tessivane {
 
 namespace {
-
-const QString title = QStringLiteral("Tessivane v1.45");
-
-constexpr ReferralBox referralBoxes[]
-    = {ReferralBox::Name, ReferralBox::Email, ReferralBox::Message, ReferralBox::FriendName, ReferralBox::FriendEmail};
 
 const char* const labelText
     = "If you have enjoyed this software you will surely be interested in our other Quennic Softwares. From a single "
@@ -40,23 +35,26 @@ bool movesFocus(const QEvent* event)
 
 } // namespace
 
-frmNagScreen2::frmNagScreen2(Program& program)
-    : QWidget(nullptr, Look::FixedWindowFlags() | Qt::WindowStaysOnTopHint)
+frmNagScreen2::frmNagScreen2(modHelp& help, modTellAFriend& referral, MessageService& messages, RandomSource& random)
+    : QWidget(nullptr, Look::fixedWindowFlags() | Qt::WindowStaysOnTopHint)
     , m_ui(std::make_unique<Ui::frmNagScreen2>())
-    , m_program(program)
+    , m_help(help)
+    , m_referral(referral)
+    , m_messages(messages)
+    , m_random(random)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    SetUpWindow(this);
+    setUpWindow(this);
     // Must be set before the first show: the closing window never takes the focus from the user.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    m_ui->Check1->setText(QStringLiteral("Click Here To Visit ") + SiteHost() + QStringLiteral(" Now"));
-    m_ui->Label2->setText(Appeal(1));
+    m_ui->Check1->setText(QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"));
+    m_ui->Label2->setText(appeal(1));
     m_ui->Label3->setText(QString::fromUtf8(labelText) + QString(labelGap, u' ') + QString::fromUtf8(labelTextEnd));
-    for (const ReferralBox which : referralBoxes) {
-        setBoxText(which, InitialText(which));
-        box(which)->installEventFilter(this);
+    for (const ReferralBox& box : ReferralBoxes) {
+        setBoxText(box, QString::fromLatin1(box.initialText));
+        control(box)->installEventFilter(this);
     }
     applyLook();
 
@@ -70,9 +68,9 @@ frmNagScreen2::frmNagScreen2(Program& program)
 
 frmNagScreen2::~frmNagScreen2() = default;
 
-QString frmNagScreen2::Appeal(int n)
+QString frmNagScreen2::appeal(int n)
 {
-    const QString site = SiteHost();
+    const QString site = siteHost();
     switch (n) {
     case 0:
         return QStringLiteral("Our software can be created and maintained only with your support. The best support "
@@ -96,56 +94,55 @@ QString frmNagScreen2::Appeal(int n)
 
 void frmNagScreen2::applyLook()
 {
-    setFont(Look::MsSansSerif(8.25));
-    Look::Paint(this, Qt::white, Qt::black);
+    setFont(Look::msSansSerif(8.25));
+    Look::paint(this, Qt::white, Qt::black);
 
-    QFont check = Look::Verdana(14.25);
+    QFont check = Look::verdana(14.25);
     m_ui->Check1->setFont(check);
     m_ui->Check1->setCursor(Qt::PointingHandCursor);
-    Look::PaintNative(m_ui->Check1);
+    Look::paintNative(m_ui->Check1);
     QPalette checkPalette = m_ui->Check1->palette();
     checkPalette.setColor(QPalette::ButtonText, QColor(0, 0, 192));
     m_ui->Check1->setPalette(checkPalette);
-    Look::ShrinkToFit(m_ui->Check1);
-    Look::PaintNative(m_ui->cmdClose);
+    Look::shrinkToFit(m_ui->Check1);
+    Look::paintNative(m_ui->cmdClose);
 
-    m_ui->lblNagScreen2Caption->setFont(Look::MsSansSerif(18));
-    m_ui->Label2->setFont(Look::Verdana(9.75, true));
-    Look::ShrinkToFit(m_ui->Label2);
+    m_ui->lblNagScreen2Caption->setFont(Look::msSansSerif(18));
+    m_ui->Label2->setFont(Look::verdana(9.75, true));
+    Look::shrinkToFit(m_ui->Label2);
 
     for (QGroupBox* frame : {m_ui->Frame2, m_ui->Frame6}) {
-        Look::Paint(frame, Look::Navy, Qt::white);
-        frame->setFont(Look::Verdana(9.75, true));
+        Look::paint(frame, Look::Navy, Qt::white);
+        frame->setFont(Look::verdana(9.75, true));
     }
-    for (const ReferralBox which : referralBoxes) {
-        box(which)->setFont(font());
-        Look::PaintNative(box(which));
+    for (const ReferralBox& box : ReferralBoxes) {
+        control(box)->setFont(font());
+        Look::paintNative(control(box));
     }
-    m_ui->cmdSubmit->setFont(Look::Verdana(8.25, true));
-    Look::PaintNative(m_ui->cmdSubmit);
+    m_ui->cmdSubmit->setFont(Look::verdana(8.25, true));
+    Look::paintNative(m_ui->cmdSubmit);
 
-    m_ui->Label3->setFont(Look::Verdana(9));
-    Look::PaintText(m_ui->Label3, Qt::white);
-    Look::ShrinkToFit(m_ui->Label3);
-    m_ui->lblGoToHome->setFont(Look::Verdana(9, true, true));
-    Look::PaintText(m_ui->lblGoToHome, Qt::yellow);
-    Look::ShrinkToWidth(m_ui->lblGoToHome, m_ui->Frame6->width() - m_ui->lblGoToHome->x() - 2);
+    m_ui->Label3->setFont(Look::verdana(9));
+    Look::paintText(m_ui->Label3, Qt::white);
+    Look::shrinkToFit(m_ui->Label3);
+    m_ui->lblGoToHome->setFont(Look::verdana(9, true, true));
+    Look::paintText(m_ui->lblGoToHome, Qt::yellow);
+    Look::shrinkToWidth(m_ui->lblGoToHome, m_ui->Frame6->width() - m_ui->lblGoToHome->x() - 2);
 
     setFixedSize(741, 315);
 }
 
 void frmNagScreen2::Form_Load()
 {
-    setWindowTitle(title);
-    m_ui->lblNagScreen2Caption->setText(title);
+    setWindowTitle(closingWindowTitle());
+    m_ui->lblNagScreen2Caption->setText(closingWindowTitle());
     m_ui->lblNagScreen2Caption->adjustSize();
-    m_ui->picNagscreen2Icon->setPixmap(Look::ProgramIcon().pixmap(32, 32));
+    m_ui->picNagscreen2Icon->setPixmap(Look::programIcon().pixmap(32, 32));
 
-    RandomSource& random = m_program.platform().random;
-    random.seedFromClock();
-    const int n = std::clamp(static_cast<int>(4 * random.next()), 0, 3);
-    m_ui->Label2->setText(Appeal(n));
-    Look::ShrinkToFit(m_ui->Label2);
+    m_random.seedFromClock();
+    const int n = std::clamp(static_cast<int>(4 * m_random.next()), 0, 3);
+    m_ui->Label2->setText(appeal(n));
+    Look::shrinkToFit(m_ui->Label2);
 
     show();
 }
@@ -155,29 +152,30 @@ void frmNagScreen2::Check1_Click(bool checked)
     if (!checked)
         return;
     m_ui->Check1->setChecked(false);
-    m_program.help().OpenPage(Page::HomePage);
+    m_help.OpenPage(Page::HomePage);
 }
 
 void frmNagScreen2::lblGoToHome_Click()
 {
-    m_program.help().OpenPage(Page::QuennicSoftwares);
+    m_help.OpenPage(Page::QuennicSoftwares);
 }
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    m_program.referral().SubmitReferral(
-        ReferralEntries {boxText(ReferralBox::Name), boxText(ReferralBox::Email), boxText(ReferralBox::Message),
-                         boxText(ReferralBox::FriendName), boxText(ReferralBox::FriendEmail)});
+    QStringList texts;
+    for (const ReferralBox& box : ReferralBoxes)
+        texts << boxText(box);
+    m_referral.submitReferral(texts);
 }
 
 void frmNagScreen2::cmdClose_Click()
 {
-    m_program.help().ShutDownProgram();
+    m_help.ShutDownProgram();
 }
 
 void frmNagScreen2::Form_Unload()
 {
-    m_program.help().ShutDownProgram();
+    m_help.ShutDownProgram();
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent* event)
@@ -186,98 +184,66 @@ void frmNagScreen2::closeEvent(QCloseEvent* event)
     Form_Unload();
 }
 
-void frmNagScreen2::clearPlaceholder(ReferralBox which)
+void frmNagScreen2::txtBox_GotFocus(const ReferralBox& box)
 {
-    const QString text = TextOnFocusIn(which, boxText(which));
-    if (text != boxText(which))
-        setBoxText(which, text);
+    const QString text = textOnFocusIn(box, boxText(box));
+    if (text != boxText(box))
+        setBoxText(box, text);
 }
 
-void frmNagScreen2::restorePlaceholder(ReferralBox which)
+void frmNagScreen2::txtBox_LostFocus(const ReferralBox& box)
 {
-    const QString text = TextOnFocusOut(which, boxText(which));
-    if (text != boxText(which))
-        setBoxText(which, text);
+    const QString text = textOnFocusOut(box, boxText(box));
+    if (text != boxText(box))
+        setBoxText(box, text);
 }
 
-void frmNagScreen2::refuseBlank(ReferralBox which, char16_t& keyAscii)
+void frmNagScreen2::txtBox_KeyPress(const ReferralBox& box, char16_t& keyAscii)
 {
-    if (keyAscii != u' ')
+    if (!box.refusesBlanks || keyAscii != u' ')
         return;
     keyAscii = 0;
-    m_program.platform().messages.show(BlankInAddressMessage, MessageService::Icon::Critical,
-                                       MessageService::Buttons::Ok);
-    box(which)->setFocus();
+    m_messages.show(BlankInAddressMessage, MessageService::Icon::Critical, MessageService::Buttons::Ok);
+    control(box)->setFocus();
 }
 
-QWidget* frmNagScreen2::box(ReferralBox which) const
+QWidget* frmNagScreen2::control(const ReferralBox& box) const
 {
-    switch (which) {
-    case ReferralBox::Name:
-        return m_ui->txtName;
-    case ReferralBox::Email:
-        return m_ui->txtEmail;
-    case ReferralBox::Message:
-        return m_ui->txtMessage;
-    case ReferralBox::FriendName:
-        return m_ui->txtFriendName;
-    case ReferralBox::FriendEmail:
-        return m_ui->txtFriendEmail;
-    }
-    return nullptr;
+    return findChild<QWidget*>(QLatin1String(box.control));
 }
 
 // The message box shows line breaks; its text has them as CR LF, as the request sends them.
-QString frmNagScreen2::boxText(ReferralBox which) const
+QString frmNagScreen2::boxText(const ReferralBox& box) const
 {
-    if (which == ReferralBox::Message)
-        return m_ui->txtMessage->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return static_cast<QLineEdit*>(box(which))->text();
+    if (const auto* lines = qobject_cast<QPlainTextEdit*>(control(box)))
+        return lines->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return static_cast<QLineEdit*>(control(box))->text();
 }
 
-void frmNagScreen2::setBoxText(ReferralBox which, const QString& text)
+void frmNagScreen2::setBoxText(const ReferralBox& box, const QString& text)
 {
-    if (which == ReferralBox::Message)
-        m_ui->txtMessage->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(control(box)))
+        lines->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     else
-        static_cast<QLineEdit*>(box(which))->setText(text);
+        static_cast<QLineEdit*>(control(box))->setText(text);
 }
 
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 {
-    using Handler = void (frmNagScreen2::*)();
-    using KeyHandler = void (frmNagScreen2::*)(char16_t&);
-    struct BoxHandlers
-    {
-        QWidget* box;
-        Handler gotFocus;
-        Handler lostFocus;
-        KeyHandler keyPress;
-    };
-    const BoxHandlers handlers[] = {
-        {m_ui->txtName, &frmNagScreen2::txtName_GotFocus, &frmNagScreen2::txtName_LostFocus, nullptr},
-        {m_ui->txtEmail, &frmNagScreen2::txtEmail_GotFocus, &frmNagScreen2::txtEmail_LostFocus,
-         &frmNagScreen2::txtEmail_KeyPress},
-        {m_ui->txtMessage, &frmNagScreen2::txtMessage_GotFocus, &frmNagScreen2::txtMessage_LostFocus, nullptr},
-        {m_ui->txtFriendName, &frmNagScreen2::txtFriendName_GotFocus, &frmNagScreen2::txtFriendName_LostFocus, nullptr},
-        {m_ui->txtFriendEmail, &frmNagScreen2::txtFriendEmail_GotFocus, &frmNagScreen2::txtFriendEmail_LostFocus,
-         &frmNagScreen2::txtFriendEmail_KeyPress},
-    };
-    for (const BoxHandlers& handler : handlers) {
-        if (watched != handler.box)
+    for (const ReferralBox& box : ReferralBoxes) {
+        if (watched->objectName() != QLatin1String(box.control))
             continue;
         switch (event->type()) {
         case QEvent::FocusIn:
             if (movesFocus(event))
-                (this->*handler.gotFocus)();
+                txtBox_GotFocus(box);
             break;
         case QEvent::FocusOut:
             if (movesFocus(event))
-                (this->*handler.lostFocus)();
+                txtBox_LostFocus(box);
             break;
         case QEvent::KeyPress:
-            if (handler.keyPress
-                && RunKeyPress(watched, event, [this, &handler](char16_t& key) { (this->*handler.keyPress)(key); }))
+            if (runKeyPress(watched, event, [this, &box](char16_t& key) { txtBox_KeyPress(box, key); }))
                 return true;
             break;
         default:

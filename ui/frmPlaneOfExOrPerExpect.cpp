@@ -1,27 +1,29 @@
 #include "frmPlaneOfExOrPerExpect.h"
 #include "ui_frmPlaneOfExOrPerExpect.h"
 
-#include "LinkLabel.h"
 #include "Look.h"
-#include "Program.h"
+#include "Navigator.h"
 #include "Promotions.h"
 #include "ReportBox.h"
+#include "Titles.h"
 #include "WindowSetUp.h"
-#include "modHelp.h"
 
 #include <QCloseEvent>
 
 namespace Tessivane {
 
-frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Program& program)
-    : QWidget(nullptr, Look::FixedWindowFlags())
+frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Navigator& navigator, modHelp& help, Clipboard& clipboard)
+    : QWidget(nullptr, Look::fixedWindowFlags())
     , m_ui(std::make_unique<Ui::frmPlaneOfExOrPerExpect>())
-    , m_program(program)
+    , m_navigator(navigator)
+    , m_clipboard(clipboard)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    SetUpWindow(this);
+    setWindowTitle(versionTitle());
+    setUpWindow(this);
     applyLook();
+    setUpPromotions(help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
 
     // Read-only for the user, but still selectable with mouse and keyboard.
     m_ui->txtDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -33,9 +35,6 @@ frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Program& program)
     connect(m_ui->txtDisplay, &ReportBox::mouseUp, this, &frmPlaneOfExOrPerExpect::txtDisplay_Click);
 
     connect(m_ui->cmdback, &QPushButton::clicked, this, &frmPlaneOfExOrPerExpect::cmdback_Click);
-    connect(m_ui->Label61, &LinkLabel::clicked, this, &frmPlaneOfExOrPerExpect::Label61_Click);
-    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &frmPlaneOfExOrPerExpect::lblCobrand_Click);
-    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &frmPlaneOfExOrPerExpect::lblFullBrand_Click);
 
     m_ui->cmdback->setFocus();
 }
@@ -44,12 +43,11 @@ frmPlaneOfExOrPerExpect::~frmPlaneOfExOrPerExpect() = default;
 
 void frmPlaneOfExOrPerExpect::applyLook()
 {
-    setFont(Look::Verdana(8.25));
-    Look::Paint(this, Look::LightBlue, Qt::black);
-    Look::Paint(m_ui->txtDisplay, Look::LightBlue, Qt::white);
-    StylePromotions(m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
+    setFont(Look::verdana(8.25));
+    Look::paint(this, Look::LightBlue, Qt::black);
+    Look::paint(m_ui->txtDisplay, Look::LightBlue, Qt::white);
     for (QPushButton* button : {m_ui->cmdback, m_ui->cmdprint})
-        Look::PaintNative(button);
+        Look::paintNative(button);
     setFixedSize(425, 341);
 }
 
@@ -66,34 +64,19 @@ void frmPlaneOfExOrPerExpect::WriteReport(const ReportPieces& pieces)
 void frmPlaneOfExOrPerExpect::cmdback_Click()
 {
     close();
-    m_program.ShowMainWindow();
-    m_program.HideNagScreen();
+    m_navigator.showMainWindow();
+    m_navigator.hideNagScreen();
 }
 
 void frmPlaneOfExOrPerExpect::Form_Unload()
 {
-    m_program.ShowNagScreenOnLeaving();
+    m_navigator.showNagScreenOnLeaving();
 }
 
 void frmPlaneOfExOrPerExpect::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     event->accept();
-}
-
-void frmPlaneOfExOrPerExpect::Label61_Click()
-{
-    m_program.help().OpenPage(Page::HomePage);
-}
-
-void frmPlaneOfExOrPerExpect::lblCobrand_Click()
-{
-    m_program.help().OpenPage(Page::CoBrand);
-}
-
-void frmPlaneOfExOrPerExpect::lblFullBrand_Click()
-{
-    m_program.help().OpenPage(Page::FullyBranded);
 }
 
 // Whatever changes the report or the mouse does over it empties the clipboard,
@@ -125,7 +108,7 @@ void frmPlaneOfExOrPerExpect::txtDisplay_MouseUp()
 
 void frmPlaneOfExOrPerExpect::emptyClipboard()
 {
-    m_program.platform().clipboard.clear();
+    m_clipboard.clear();
 }
 
 } // namespace Tessivane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Platform.h"
 #include "Report.h"
 
 #include <QWidget>
@@ -12,7 +13,8 @@ class frmPlaneOfExOrPerExpect;
 
 namespace Tessivane {
 
-class Program;
+class Navigator;
+class modHelp;
 
 // The result window: the report in a read-only box, "Back", and the links.
 class frmPlaneOfExOrPerExpect : public QWidget
@@ -20,16 +22,13 @@ class frmPlaneOfExOrPerExpect : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmPlaneOfExOrPerExpect(Program& program);
+    frmPlaneOfExOrPerExpect(Navigator& navigator, modHelp& help, Clipboard& clipboard);
     ~frmPlaneOfExOrPerExpect() override;
 
     // Inserts the pieces one by one at the caret of the report box, then puts the caret at the start.
     void WriteReport(const ReportPieces& pieces);
 
     void cmdback_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
     void txtDisplay_Change();
     void txtDisplay_Click();
     void txtDisplay_MouseDown();
@@ -45,7 +44,8 @@ private:
     void applyLook();
 
     std::unique_ptr<Ui::frmPlaneOfExOrPerExpect> m_ui;
-    Program& m_program;
+    Navigator& m_navigator;
+    Clipboard& m_clipboard;
 };
 
 } // namespace Tessivane
