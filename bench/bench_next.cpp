@@ -1,6 +1,6 @@
 // "Next" on a name of 1,000,000 characters: from the press until the result
 // window with the report is on screen. Prints the median of several presses.
-#include "../tests/fakes/FakePlatform.h"
+#include "FakePlatform.h"
 #include "Program.h"
 #include "frmMain.h"
 #include "frmPlaneOfExOrPerExpect.h"

@@ -66,30 +66,14 @@ std::int16_t percentOf(std::uint64_t count, std::uint64_t length)
 
 std::string_view planeWord(Plane plane)
 {
-    switch (plane) {
-    case Plane::Mental:
-        return "Mental";
-    case Plane::Physical:
-        return "Physical";
-    case Plane::Emotional:
-        return "Emotional";
-    case Plane::Intuitive:
-        return "Intuitive";
-    }
-    return {};
+    constexpr std::string_view words[] = {"Mental", "Physical", "Emotional", "Intuitive"};
+    return words[static_cast<std::size_t>(plane)];
 }
 
 std::string_view bandWord(Band band)
 {
-    switch (band) {
-    case Band::Weak:
-        return "Weak";
-    case Band::Average:
-        return "Average";
-    case Band::Strong:
-        return "Strong";
-    }
-    return {};
+    constexpr std::string_view words[] = {"Weak", "Average", "Strong"};
+    return words[static_cast<std::size_t>(band)];
 }
 
 std::u16string_view trimBlanks(std::u16string_view text)

@@ -23,23 +23,10 @@ QString ProductFolder()
 
 QString pageKey(Page page)
 {
-    switch (page) {
-    case Page::HomePage:
-        return QStringLiteral("home-page");
-    case Page::HelpWebPage:
-        return QStringLiteral("help-web-page");
-    case Page::DownloadWebPage:
-        return QStringLiteral("download-web-page");
-    case Page::Donate:
-        return QStringLiteral("donate");
-    case Page::CoBrand:
-        return QStringLiteral("co-brand");
-    case Page::FullyBranded:
-        return QStringLiteral("fully-branded");
-    case Page::QuennicSoftwares:
-        return QStringLiteral("quennicsoftwares");
-    }
-    return {};
+    // In the order of Page.
+    constexpr const char* keys[] = {"home-page", "help-web-page", "download-web-page", "donate",
+                                    "co-brand",  "fully-branded", "quennicsoftwares"};
+    return QString::fromLatin1(keys[static_cast<std::size_t>(page)]);
 }
 
 QString PageAddress(const QString& key)

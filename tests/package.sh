@@ -5,17 +5,7 @@
 set -uo pipefail
 
 build=$1
-passed=0
-failed=0
-check() { # description, command...
-    if "${@:2}"; then
-        passed=$((passed + 1))
-        echo "ok: $1"
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $1"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib/check.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -51,5 +41,4 @@ mapfile -t binaries < <(find "$@" -type f -perm -u+x -not -name '*.so*' -exec sh
 check "no binary in the build folders has an empty search path entry (${#binaries[@]} binaries)" \
     no_empty_entry "${binaries[@]}"
 
-echo "package: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary package

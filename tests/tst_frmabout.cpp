@@ -1,5 +1,5 @@
+#include "ProgramFixture.h"
 #include "Titles.h"
-#include "fakes/ProgramFixture.h"
 #include "frmAbout.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
+#include "ProgramFixture.h"
 #include "Reading.h"
 #include "Report.h"
 #include "Titles.h"
-#include "fakes/ProgramFixture.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"

@@ -1,5 +1,5 @@
+#include "ProgramFixture.h"
 #include "Titles.h"
-#include "fakes/ProgramFixture.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
 

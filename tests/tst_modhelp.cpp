@@ -1,4 +1,4 @@
-#include "fakes/FakePlatform.h"
+#include "FakePlatform.h"
 #include "modHelp.h"
 
 #include <QCloseEvent>
@@ -44,11 +44,7 @@ class TestModHelp : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_fakes = std::make_unique<FakePlatform>();
-        m_help = std::make_unique<modHelp>(m_fakes->platform());
-    }
+    void init() { m_fixture = std::make_unique<HelpFixture>(); }
 
     void siteBaseIsSchemeAndHostAlone()
     {
@@ -76,26 +72,27 @@ private slots:
     {
         QFETCH(Page, page);
         QFETCH(QString, key);
-        m_help->OpenPage(page);
-        QCOMPARE(m_fakes->browser.opened, QStringList {SiteBase() + QStringLiteral("/tessivane/ssd.php?page=") + key});
-        QVERIFY(m_fakes->messages.shown.empty());
+        m_fixture->help.OpenPage(page);
+        QCOMPARE(m_fixture->fakes.browser.opened,
+                 QStringList {SiteBase() + QStringLiteral("/tessivane/ssd.php?page=") + key});
+        QVERIFY(m_fixture->fakes.messages.shown.empty());
     }
 
     void defaultSiteAddress()
     {
         if (SiteBase() != QStringLiteral("http://www.tessivane.example"))
             QSKIP("built for another site");
-        m_help->OpenPage(Page::HomePage);
-        QCOMPARE(m_fakes->browser.opened.value(0),
+        m_fixture->help.OpenPage(Page::HomePage);
+        QCOMPARE(m_fixture->fakes.browser.opened.value(0),
                  QStringLiteral("http://www.tessivane.example/tessivane/ssd.php?page=home-page"));
     }
 
     void twoClicksOpenTwice()
     {
-        m_help->OpenPage(Page::Donate);
-        m_help->OpenPage(Page::Donate);
-        QCOMPARE(m_fakes->browser.opened.size(), 2);
-        QCOMPARE(m_fakes->browser.opened.at(0), m_fakes->browser.opened.at(1));
+        m_fixture->help.OpenPage(Page::Donate);
+        m_fixture->help.OpenPage(Page::Donate);
+        QCOMPARE(m_fixture->fakes.browser.opened.size(), 2);
+        QCOMPARE(m_fixture->fakes.browser.opened.at(0), m_fixture->fakes.browser.opened.at(1));
     }
 
     void offerUpdateCheck_data()
@@ -133,49 +130,49 @@ private slots:
         QFETCH(bool, opensDownload);
 
         if (!stored.isEmpty())
-            m_fakes->settings.values.insert(modHelp::LastOfferKey, stored);
-        m_fakes->settings.failWrites = failWrites;
-        m_fakes->messages.answers = {answer};
+            m_fixture->fakes.settings.values.insert(modHelp::LastOfferKey, stored);
+        m_fixture->fakes.settings.failWrites = failWrites;
+        m_fixture->fakes.messages.answers = {answer};
 
-        m_help->OfferUpdateCheck();
+        m_fixture->help.OfferUpdateCheck();
 
-        QCOMPARE(m_fakes->messages.shown.size(), asks ? 1u : 0u);
+        QCOMPARE(m_fixture->fakes.messages.shown.size(), asks ? 1u : 0u);
         if (asks) {
-            const auto& shown = m_fakes->messages.shown.front();
+            const auto& shown = m_fixture->fakes.messages.shown.front();
             QCOMPARE(shown.text,
                      QStringLiteral("There maybe an update to this software available\r"
                                     "Do you want to check for an update?"));
             QCOMPARE(shown.icon, MessageService::Icon::Information);
             QCOMPARE(shown.buttons, MessageService::Buttons::YesNo);
         }
-        QCOMPARE(m_fakes->settings.values.value(modHelp::LastOfferKey), storedAfter);
+        QCOMPARE(m_fixture->fakes.settings.values.value(modHelp::LastOfferKey), storedAfter);
         const QStringList download {PageAddress(QStringLiteral("download-web-page"))};
-        QCOMPARE(m_fakes->browser.opened, opensDownload ? download : QStringList());
+        QCOMPARE(m_fixture->fakes.browser.opened, opensDownload ? download : QStringList());
     }
 
     void secondRunOfAStartIsQuiet()
     {
-        m_fakes->settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2026-01-01"));
-        m_fakes->messages.answers = {Answer::Yes};
-        m_help->OfferUpdateCheck();
-        m_help->OfferUpdateCheck();
-        QCOMPARE(m_fakes->messages.shown.size(), 1u);
-        QCOMPARE(m_fakes->browser.opened.size(), 1);
+        m_fixture->fakes.settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2026-01-01"));
+        m_fixture->fakes.messages.answers = {Answer::Yes};
+        m_fixture->help.OfferUpdateCheck();
+        m_fixture->help.OfferUpdateCheck();
+        QCOMPARE(m_fixture->fakes.messages.shown.size(), 1u);
+        QCOMPARE(m_fixture->fakes.browser.opened.size(), 1);
     }
 
     void unreadableStoreEndsSilently()
     {
-        m_fakes->settings.failReads = true;
-        m_help->OfferUpdateCheck();
-        QVERIFY(m_fakes->messages.shown.empty());
-        QCOMPARE(m_fakes->settings.writes, 0);
-        QVERIFY(m_fakes->browser.opened.isEmpty());
+        m_fixture->fakes.settings.failReads = true;
+        m_fixture->help.OfferUpdateCheck();
+        QVERIFY(m_fixture->fakes.messages.shown.empty());
+        QCOMPARE(m_fixture->fakes.settings.writes, 0);
+        QVERIFY(m_fixture->fakes.browser.opened.isEmpty());
     }
 
     void dateIsStoredBeforeThePageOpens()
     {
-        m_fakes->settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2020-05-05"));
-        m_fakes->messages.answers = {Answer::Yes};
+        m_fixture->fakes.settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2020-05-05"));
+        m_fixture->fakes.messages.answers = {Answer::Yes};
         QString storedWhenOpened;
         // The browser fake sees the store as it is when the page is opened.
         struct Recorder : UrlOpener
@@ -184,9 +181,9 @@ private slots:
             QString* seen;
             void open(const QString&) override { *seen = settings->values.value(modHelp::LastOfferKey); }
         } recorder;
-        recorder.settings = &m_fakes->settings;
+        recorder.settings = &m_fixture->fakes.settings;
         recorder.seen = &storedWhenOpened;
-        Platform platform = m_fakes->platform();
+        Platform platform = m_fixture->fakes.platform();
         modHelp help(Platform {platform.messages, recorder, platform.settings, platform.clock, platform.random,
                                platform.instances, platform.clipboard, platform.process});
         help.OfferUpdateCheck();
@@ -199,42 +196,41 @@ private slots:
         for (int round = 0; round < 20; ++round) {
             init();
             auto first = std::make_unique<CountingWindow>();
-            auto closing = std::make_unique<CountingWindow>(m_help.get()); // shuts down from its close
+            auto closing = std::make_unique<CountingWindow>(&m_fixture->help); // shuts down from its close
             auto hidden = std::make_unique<CountingWindow>();
             first->show();
             closing->show();
-            QVERIFY(!m_help->shuttingDown());
+            QVERIFY(!m_fixture->help.shuttingDown());
 
-            m_help->ShutDownProgram();
+            m_fixture->help.ShutDownProgram();
 
-            QVERIFY(m_help->shuttingDown());
+            QVERIFY(m_fixture->help.shuttingDown());
             QCOMPARE(first->closes, 1);
             QCOMPARE(closing->closes, 1);
             QCOMPARE(hidden->closes, 1); // loaded but never shown is still unloaded
             QVERIFY(!first->isVisible());
             QVERIFY(!closing->isVisible());
-            QCOMPARE(m_fakes->process.ends, std::vector<int> {0});
+            QCOMPARE(m_fixture->fakes.process.ends, std::vector<int> {0});
         }
     }
 
     void shutDownFromAClosingWindowsOwnClose()
     {
         auto other = std::make_unique<CountingWindow>();
-        auto closing = std::make_unique<CountingWindow>(m_help.get());
+        auto closing = std::make_unique<CountingWindow>(&m_fixture->help);
         other->show();
         closing->show();
         closing->close(); // the close box of the closing window
         QCOMPARE(closing->closes, 1);
         QCOMPARE(other->closes, 1);
-        QCOMPARE(m_fakes->process.ends, std::vector<int> {0});
-        m_help->ShutDownProgram(); // nothing runs after the end
+        QCOMPARE(m_fixture->fakes.process.ends, std::vector<int> {0});
+        m_fixture->help.ShutDownProgram(); // nothing runs after the end
         QCOMPARE(other->closes, 1);
-        QCOMPARE(m_fakes->process.ends.size(), 1u);
+        QCOMPARE(m_fixture->fakes.process.ends.size(), 1u);
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_fakes;
-    std::unique_ptr<modHelp> m_help;
+    std::unique_ptr<HelpFixture> m_fixture;
 };
 
 QTEST_MAIN(TestModHelp)

@@ -1,5 +1,5 @@
+#include "FakePlatform.h"
 #include "Site.h"
-#include "fakes/FakePlatform.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
@@ -58,9 +58,8 @@ class TestModTellAFriend : public QObject
 private slots:
     void init()
     {
-        m_fakes = std::make_unique<FakePlatform>();
-        m_help = std::make_unique<modHelp>(m_fakes->platform());
-        m_module = std::make_unique<modTellAFriend>(m_fakes->messages, *m_help);
+        m_fixture = std::make_unique<HelpFixture>();
+        m_module = std::make_unique<modTellAFriend>(m_fixture->fakes.messages, m_fixture->help);
     }
 
     void checks_data()
@@ -114,14 +113,14 @@ private slots:
         QFETCH(QString, message);
         m_module->submitReferral(entries.texts());
         if (message.isEmpty()) {
-            QVERIFY2(m_fakes->messages.shown.empty(), qPrintable(m_fakes->messages.texts().join(u'|')));
-            QCOMPARE(m_fakes->browser.opened.size(), 1);
-            QCOMPARE(m_fakes->browser.opened.front(), m_module->ReferralUrl);
+            QVERIFY2(m_fixture->fakes.messages.shown.empty(), qPrintable(m_fixture->fakes.messages.texts().join(u'|')));
+            QCOMPARE(m_fixture->fakes.browser.opened.size(), 1);
+            QCOMPARE(m_fixture->fakes.browser.opened.front(), m_module->ReferralUrl);
         } else {
-            QCOMPARE(m_fakes->messages.texts(), QStringList {message});
-            QCOMPARE(m_fakes->messages.shown.front().icon, MessageService::Icon::Critical);
-            QCOMPARE(m_fakes->messages.shown.front().buttons, MessageService::Buttons::Ok);
-            QVERIFY(m_fakes->browser.opened.isEmpty());
+            QCOMPARE(m_fixture->fakes.messages.texts(), QStringList {message});
+            QCOMPARE(m_fixture->fakes.messages.shown.front().icon, MessageService::Icon::Critical);
+            QCOMPARE(m_fixture->fakes.messages.shown.front().buttons, MessageService::Buttons::Ok);
+            QVERIFY(m_fixture->fakes.browser.opened.isEmpty());
         }
     }
 
@@ -158,8 +157,8 @@ private slots:
     {
         QFETCH(ReferralEntries, entries);
         m_module->submitReferral(entries.texts());
-        QCOMPARE(m_fakes->browser.opened.size(), 1);
-        const QString address = m_fakes->browser.opened.front();
+        QCOMPARE(m_fixture->fakes.browser.opened.size(), 1);
+        const QString address = m_fixture->fakes.browser.opened.front();
 
         const QString prefix = ProductFolder() + QStringLiteral("ssd.php?page=telvo-refer-a-friend&taf1=");
         QVERIFY(address.startsWith(prefix));
@@ -232,8 +231,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_fakes;
-    std::unique_ptr<modHelp> m_help;
+    std::unique_ptr<HelpFixture> m_fixture;
     std::unique_ptr<modTellAFriend> m_module;
 };
 

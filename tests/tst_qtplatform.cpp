@@ -122,11 +122,9 @@ private slots:
 
     void secondCopyIsRecognisedAndKilledCopyDoesNotBlock()
     {
-        const QString probe = QCoreApplication::applicationDirPath() + QStringLiteral("/instance_probe");
+        const QString probe = probePath();
         QProcess first;
-        first.start(probe, {QStringLiteral("hold")});
-        QVERIFY(first.waitForReadyRead(10000));
-        QCOMPARE(first.readLine().trimmed(), QByteArray("alone"));
+        QVERIFY(startHolder(first));
 
         QCOMPARE(runProbe(probe), QByteArray("another"));
 
@@ -140,11 +138,9 @@ private slots:
 
     void otherSessionIsAnotherInstance()
     {
-        const QString probe = QCoreApplication::applicationDirPath() + QStringLiteral("/instance_probe");
+        const QString probe = probePath();
         QProcess first;
-        first.start(probe, {QStringLiteral("hold")});
-        QVERIFY(first.waitForReadyRead(10000));
-        QCOMPARE(first.readLine().trimmed(), QByteArray("alone"));
+        QVERIFY(startHolder(first));
 
         QProcessEnvironment other = QProcessEnvironment::systemEnvironment();
         other.insert(QStringLiteral("XDG_SESSION_ID"), QStringLiteral("another-session"));
@@ -156,6 +152,15 @@ private slots:
     }
 
 private:
+    static QString probePath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/instance_probe"); }
+
+    // A first copy that holds the guard until it is ended.
+    static bool startHolder(QProcess& first)
+    {
+        first.start(probePath(), {QStringLiteral("hold")});
+        return first.waitForReadyRead(10000) && first.readLine().trimmed() == "alone";
+    }
+
     static QByteArray runProbe(const QString& probe,
                                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {

@@ -1,5 +1,5 @@
+#include "FakePlatform.h"
 #include "StartUp.h"
-#include "fakes/FakePlatform.h"
 #include "modHelp.h"
 
 #include <QTest>
@@ -45,37 +45,36 @@ class TestStartUp : public QObject
 private slots:
     void init()
     {
-        m_fakes = std::make_unique<FakePlatform>();
-        m_help = std::make_unique<modHelp>(m_fakes->platform());
-        m_windows = std::make_unique<FakeWindows>(m_help.get());
+        m_fixture = std::make_unique<HelpFixture>();
+        m_windows = std::make_unique<FakeWindows>(&m_fixture->help);
     }
 
     void secondCopyOnlySaysSoAndEnds()
     {
-        m_fakes->instances.running = true;
-        m_fakes->settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2020-01-01"));
-        RunStartUp(m_fakes->platform(), *m_help, *m_windows);
+        m_fixture->fakes.instances.running = true;
+        m_fixture->fakes.settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2020-01-01"));
+        RunStartUp(m_fixture->fakes.platform(), m_fixture->help, *m_windows);
 
-        QCOMPARE(m_fakes->messages.texts(), QStringList {QStringLiteral("Application is already running")});
-        QCOMPARE(m_fakes->messages.shown.front().icon, MessageService::Icon::Information);
-        QCOMPARE(m_fakes->messages.shown.front().buttons, MessageService::Buttons::Ok);
-        QCOMPARE(m_fakes->process.ends, std::vector<int> {0});
+        QCOMPARE(m_fixture->fakes.messages.texts(), QStringList {QStringLiteral("Application is already running")});
+        QCOMPARE(m_fixture->fakes.messages.shown.front().icon, MessageService::Icon::Information);
+        QCOMPARE(m_fixture->fakes.messages.shown.front().buttons, MessageService::Buttons::Ok);
+        QCOMPARE(m_fixture->fakes.process.ends, std::vector<int> {0});
         QCOMPARE(m_windows->shown, 0);
-        QCOMPARE(m_fakes->settings.reads + m_fakes->settings.writes, 0);
-        QCOMPARE(m_fakes->random.seeds, 0);
-        QVERIFY(m_fakes->browser.opened.isEmpty());
+        QCOMPARE(m_fixture->fakes.settings.reads + m_fixture->fakes.settings.writes, 0);
+        QCOMPARE(m_fixture->fakes.random.seeds, 0);
+        QVERIFY(m_fixture->fakes.browser.opened.isEmpty());
     }
 
     void firstRunOpensStraightOnTheInputWindow()
     {
-        m_fakes->random.values = {0.0};
-        RunStartUp(m_fakes->platform(), *m_help, *m_windows);
-        QVERIFY(m_fakes->messages.shown.empty());
+        m_fixture->fakes.random.values = {0.0};
+        RunStartUp(m_fixture->fakes.platform(), m_fixture->help, *m_windows);
+        QVERIFY(m_fixture->fakes.messages.shown.empty());
         QCOMPARE(m_windows->shown, 1);
-        QCOMPARE(m_fakes->settings.values.value(modHelp::LastOfferKey), QStringLiteral("2026-12-08"));
-        QCOMPARE(m_fakes->random.seeds, 1);
-        QCOMPARE(m_fakes->random.draws, 1);
-        QVERIFY(m_fakes->process.ends.empty());
+        QCOMPARE(m_fixture->fakes.settings.values.value(modHelp::LastOfferKey), QStringLiteral("2026-12-08"));
+        QCOMPARE(m_fixture->fakes.random.seeds, 1);
+        QCOMPARE(m_fixture->fakes.random.draws, 1);
+        QVERIFY(m_fixture->fakes.process.ends.empty());
     }
 
     void oldOfferAskedOnceBeforeTheWindow_data()
@@ -90,18 +89,18 @@ private slots:
     {
         QFETCH(MessageService::Answer, answer);
         QFETCH(int, pagesOpened);
-        m_fakes->settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2026-11-23"));
-        m_fakes->messages.answers = {answer};
+        m_fixture->fakes.settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2026-11-23"));
+        m_fixture->fakes.messages.answers = {answer};
         int windowsShownWhenAsked = -1;
-        m_fakes->messages.onShow = [&] { windowsShownWhenAsked = m_windows->shown; };
+        m_fixture->fakes.messages.onShow = [&] { windowsShownWhenAsked = m_windows->shown; };
 
-        RunStartUp(m_fakes->platform(), *m_help, *m_windows);
+        RunStartUp(m_fixture->fakes.platform(), m_fixture->help, *m_windows);
 
-        QCOMPARE(m_fakes->messages.shown.size(), 1u);
+        QCOMPARE(m_fixture->fakes.messages.shown.size(), 1u);
         QCOMPARE(windowsShownWhenAsked, 0);
         QCOMPARE(m_windows->shown, 1);
-        QCOMPARE(m_fakes->browser.opened.size(), pagesOpened);
-        QCOMPARE(m_fakes->settings.values.value(modHelp::LastOfferKey), QStringLiteral("2026-12-08"));
+        QCOMPARE(m_fixture->fakes.browser.opened.size(), pagesOpened);
+        QCOMPARE(m_fixture->fakes.settings.values.value(modHelp::LastOfferKey), QStringLiteral("2026-12-08"));
     }
 
     void coBrandPick_data()
@@ -131,8 +130,8 @@ private slots:
         QFETCH(double, x);
         QFETCH(int, pick);
         QFETCH(std::optional<PromotionLabel>, front);
-        m_fakes->random.values = {x};
-        QCOMPARE(CoBrand_Randomize(m_fakes->random, *m_windows), pick);
+        m_fixture->fakes.random.values = {x};
+        QCOMPARE(CoBrand_Randomize(m_fixture->fakes.random, *m_windows), pick);
         if (front)
             QCOMPARE(m_windows->fronts, std::vector<PromotionLabel> {*front});
         else
@@ -154,8 +153,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_fakes;
-    std::unique_ptr<modHelp> m_help;
+    std::unique_ptr<HelpFixture> m_fixture;
     std::unique_ptr<FakeWindows> m_windows;
 };
 

@@ -10,28 +10,24 @@ ReportBox::ReportBox(QWidget* parent)
     viewport()->setMouseTracking(true);
 }
 
-void ReportBox::mousePressEvent(QMouseEvent* event)
+bool ReportBox::viewportEvent(QEvent* event)
 {
-    QPlainTextEdit::mousePressEvent(event);
-    emit mouseDown();
-}
-
-void ReportBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    QPlainTextEdit::mouseDoubleClickEvent(event);
-    emit mouseDown();
-}
-
-void ReportBox::mouseMoveEvent(QMouseEvent* event)
-{
-    QPlainTextEdit::mouseMoveEvent(event);
-    emit mouseMove();
-}
-
-void ReportBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    QPlainTextEdit::mouseReleaseEvent(event);
-    emit mouseUp();
+    const bool handled = QPlainTextEdit::viewportEvent(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        emit mouseDown();
+        break;
+    case QEvent::MouseMove:
+        emit mouseMove();
+        break;
+    case QEvent::MouseButtonRelease:
+        emit mouseUp();
+        break;
+    default:
+        break;
+    }
+    return handled;
 }
 
 } // namespace Tessivane

@@ -32,19 +32,7 @@ STUB
 chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
 
-passed=0
-failed=0
-check() { # description, command...
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "ok: $what"
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $what"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/check.sh"
 # TITLE [OTHER]: the one visible window whose title matches, other than the
 # window OTHER (one that is on its way out), waiting up to 10 s for it.
 window() {
@@ -161,5 +149,4 @@ if [ "$failed" -ne 0 ] && [ -s "$work/app.log" ]; then
     echo "--- the program's output:"
     cat "$work/app.log"
 fi
-echo "e2e: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary e2e

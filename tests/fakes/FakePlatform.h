@@ -4,6 +4,7 @@
 // answers what the test preloaded.
 
 #include "Platform.h"
+#include "modHelp.h"
 
 #include <QHash>
 #include <QStringList>
@@ -146,6 +147,13 @@ struct FakePlatform
     FakeProcess process;
 
     Platform platform() { return Platform {messages, browser, settings, clock, random, instances, clipboard, process}; }
+};
+
+// The fakes and the page launcher built on them, made fresh for every test.
+struct HelpFixture
+{
+    FakePlatform fakes;
+    modHelp help {fakes.platform()};
 };
 
 } // namespace Tessivane::Testing

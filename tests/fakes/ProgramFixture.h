@@ -13,10 +13,8 @@
 
 namespace Tessivane::Testing {
 
-struct ProgramFixture
+struct ProgramFixture : HelpFixture
 {
-    FakePlatform fakes;
-    modHelp help {fakes.platform()};
     modTellAFriend referral {fakes.messages, help};
     Program program {fakes.platform(), help, referral};
 };
