@@ -23,10 +23,7 @@ QString ProductFolder()
 
 QString pageKey(Page page)
 {
-    // In the order of Page.
-    constexpr const char* keys[] = {"home-page", "help-web-page", "download-web-page", "donate",
-                                    "co-brand",  "fully-branded", "quennicsoftwares"};
-    return QString::fromLatin1(keys[static_cast<std::size_t>(page)]);
+    return QString::fromLatin1(PageKeys[static_cast<std::size_t>(page)]);
 }
 
 QString PageAddress(const QString& key)

@@ -6,6 +6,9 @@ namespace Tessivane {
 
 // The pages of the maker's site that a user can open from the program.
 enum class Page { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, FullyBranded, QuennicSoftwares };
+// The value of the page parameter that selects each page, in the order of Page.
+inline constexpr const char* PageKeys[]
+    = {"home-page", "help-web-page", "download-web-page", "donate", "co-brand", "fully-branded", "quennicsoftwares"};
 
 // Scheme and host of the maker's site, without a trailing slash (set at configure time).
 QString SiteBase();

@@ -57,17 +57,15 @@ struct ReferralBox
 };
 
 // In the order in which the fields are checked and sent.
+// clang-format off
 inline const ReferralBox ReferralBoxes[] = {
-    {"txtName", "Your Name", "Your Name", false, &ReferralFields::SenderName, "Please Enter Your Name", "taf1"},
-    {"txtEmail", "Your Email Address", "Your Email Address", true, &ReferralFields::SenderEmail,
-     "Please Enter Your Email", "taf2"},
-    {"txtMessage", "Your Message", "Your Message\r\n", false, &ReferralFields::MessageText, "Please Enter Your Message",
-     "taf3"},
-    {"txtFriendName", "Friend's Name", "Friend's Name", false, &ReferralFields::FriendName,
-     "Please Enter Your Friend's Name", "taf4"},
-    {"txtFriendEmail", "Friend's Email Address", "Friend's Email Address", true, &ReferralFields::FriendEmail,
-     "Please Enter Your Friend's Email", "taf5"},
+    {"txtName",        "Your Name",              "Your Name",              false, &ReferralFields::SenderName,  "Please Enter Your Name",          "taf1"},
+    {"txtEmail",       "Your Email Address",     "Your Email Address",     true,  &ReferralFields::SenderEmail, "Please Enter Your Email",         "taf2"},
+    {"txtMessage",     "Your Message",           "Your Message\r\n",       false, &ReferralFields::MessageText, "Please Enter Your Message",       "taf3"},
+    {"txtFriendName",  "Friend's Name",          "Friend's Name",          false, &ReferralFields::FriendName,  "Please Enter Your Friend's Name", "taf4"},
+    {"txtFriendEmail", "Friend's Email Address", "Friend's Email Address", true,  &ReferralFields::FriendEmail, "Please Enter Your Friend's Email", "taf5"},
 };
+// clang-format on
 
 // The box's text after it gains the focus: emptied when it (trimmed) is the placeholder.
 QString textOnFocusIn(const ReferralBox& box, const QString& text);
