@@ -59,6 +59,8 @@ void setUpWindow(QWidget* window)
     window->setWindowIcon(Look::programIcon());
     if (qobject_cast<QDialog*>(window))
         return;
+    // Unloaded when closed; only the modal about window lives on the caller's stack.
+    window->setAttribute(Qt::WA_DeleteOnClose);
     auto* enter = new EnterPressesButton(window);
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         if (!button->isCheckable())

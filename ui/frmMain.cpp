@@ -47,7 +47,6 @@ frmMain::frmMain(Navigator& navigator, modHelp& help, MessageService& messages)
     , m_messages(messages)
 {
     m_ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(versionTitle());
     setUpWindow(this);
     applyLook();

@@ -44,7 +44,6 @@ frmNagScreen2::frmNagScreen2(modHelp& help, modTellAFriend& referral, MessageSer
     , m_random(random)
 {
     m_ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
     setUpWindow(this);
     // Must be set before the first show: the closing window never takes the focus from the user.
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -19,7 +19,6 @@ frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Navigator& navigator, modHelp& 
     , m_clipboard(clipboard)
 {
     m_ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(versionTitle());
     setUpWindow(this);
     applyLook();
