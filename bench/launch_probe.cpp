@@ -1,6 +1,6 @@
 // Starts a program on the current X display and reports how long it took until
-// its first window was mapped, and its peak memory. Run it on an X server
-// without a window manager:  launch_probe PROGRAM [ARGS...]
+// its first window was mapped, its peak memory (kB) and the processor time it
+// used by then and in the half second after (ms):  launch_probe PROGRAM [ARGS...]
 #include <X11/Xlib.h>
 
 #include <sys/resource.h>
@@ -47,6 +47,7 @@ int main(int argc, char* argv[])
     XCloseDisplay(display);
 
     const double ms = std::chrono::duration<double, std::milli>(mapped - start).count();
-    std::printf("%.1f %ld\n", ms, usage.ru_maxrss);
+    const auto cpuMs = [](const timeval& time) { return time.tv_sec * 1000.0 + time.tv_usec / 1000.0; };
+    std::printf("%.1f %ld %.1f\n", ms, usage.ru_maxrss, cpuMs(usage.ru_utime) + cpuMs(usage.ru_stime));
     return 0;
 }

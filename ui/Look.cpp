@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -111,12 +112,30 @@ void shrinkToWidth(QLabel* label, int maxWidth)
         label->adjustSize();
 }
 
+namespace {
+
+// Read as PNG and nothing else: Qt's built-in reader, no image plugin asked or loaded.
+QPixmap iconOfSize(int size)
+{
+    QImageReader reader(QStringLiteral(":/icons/tessivane-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
+
 QIcon programIcon()
 {
+    // Only the sizes a title bar, task bar or window switcher draws.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tessivane-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(iconOfSize(size));
     return icon;
+}
+
+QPixmap programPicture()
+{
+    return iconOfSize(32);
 }
 
 Qt::WindowFlags fixedWindowFlags()

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 
 class QWidget;
 class QLabel;
@@ -31,7 +32,10 @@ void shrinkToFit(QLabel* label);
 void shrinkToFit(QAbstractButton* button);
 void shrinkToWidth(QLabel* label, int maxWidth);
 
+// The program's icon, set once for the whole application: every window shows it.
 QIcon programIcon();
+// The icon as the about and closing windows draw it, 32 pixels square.
+QPixmap programPicture();
 
 // Title-bar buttons of every window: a system menu and a close box, no minimise or maximise.
 Qt::WindowFlags fixedWindowFlags();

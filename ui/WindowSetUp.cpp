@@ -56,7 +56,6 @@ void setUpWindow(QWidget* window)
     static const bool roleInstalled = (QAccessible::installFactory(plainWindowInterface), true);
     Q_UNUSED(roleInstalled)
 
-    window->setWindowIcon(Look::programIcon());
     if (qobject_cast<QDialog*>(window))
         return;
     // Unloaded when closed; only the modal about window lives on the caller's stack.

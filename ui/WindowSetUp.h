@@ -4,8 +4,8 @@ class QWidget;
 
 namespace Tessivane {
 
-// What every window of the program shares, done once its controls exist: the
-// program icon; a window role that screen readers announce, also for a window
+// What every window of the program shares, done once its controls exist: a
+// window role that screen readers announce, also for a window
 // that is a plain widget; and, outside dialogs (which have a default button of
 // their own), deletion when closed and Enter and keypad Enter pressing the
 // focused push button as Space does. A checkable button keeps its own keys.

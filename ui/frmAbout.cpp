@@ -19,7 +19,7 @@ frmAbout::frmAbout(modHelp& help, QWidget* parent)
     setWindowTitle(versionTitle());
     m_ui->Label2->setText(versionTitle());
     setUpWindow(this);
-    m_ui->Picture1->setPixmap(Look::programIcon().pixmap(32, 32));
+    m_ui->Picture1->setPixmap(Look::programPicture());
     m_ui->lblHomePage->setText(QStringLiteral("Visit us at ") + siteHost());
     applyLook();
 

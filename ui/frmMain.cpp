@@ -46,6 +46,10 @@ frmMain::frmMain(Navigator& navigator, modHelp& help, MessageService& messages)
     , m_help(help)
     , m_messages(messages)
 {
+    // Font and colours first, so that the controls are made with them instead of
+    // each being told of a change afterwards.
+    setFont(Look::verdana(8.25));
+    Look::paint(this, Look::LightBlue, Qt::white);
     m_ui->setupUi(this);
     setWindowTitle(versionTitle());
     setUpWindow(this);
@@ -76,8 +80,6 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    setFont(Look::verdana(8.25));
-    Look::paint(this, Look::LightBlue, Qt::white);
     Look::paintNative(m_ui->menuBar);
     for (QLabel* label : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
         Look::paintText(label, Qt::white);
