@@ -1,7 +1,5 @@
 #include "WindowSetUp.h"
 
-#include "Look.h"
-
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QKeyEvent>
