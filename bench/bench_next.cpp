@@ -41,6 +41,7 @@ int main(int argc, char* argv[])
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         QCoreApplication::processEvents(); // the first paint
     };
+    onScreen(main); // the window manager is done with the input window first
     QElapsedTimer closing;
     closing.start();
     program.showNagScreen();
