@@ -44,6 +44,9 @@ private:
     modHelp& m_help;
 };
 
+// A field of ReferralFields.
+using ReferralField = QString ReferralFields::*;
+
 // One box of the refer-a-friend form, with all that is particular to it.
 struct ReferralBox
 {
@@ -51,7 +54,7 @@ struct ReferralBox
     const char* placeholder;
     const char* initialText; // what it holds before the user touches it
     bool refusesBlanks; // a typed blank is refused
-    QString ReferralFields::*field; // the field it fills
+    ReferralField field; // the field it fills
     const char* missing; // the message when that field is empty or still the placeholder
     const char* parameter; // of the request
 };

@@ -19,7 +19,7 @@ private slots:
         m_fixture = std::make_unique<ProgramFixture>();
         m_about = std::make_unique<frmAbout>(m_fixture->help, nullptr);
         m_about->show();
-        QApplication::setActiveWindow(m_about.get());
+        m_about->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_about.get()));
     }
 

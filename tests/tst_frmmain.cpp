@@ -51,7 +51,7 @@ private slots:
         m_fixture->program.showMainWindow();
         m_main = m_fixture->program.mainWindow();
         QVERIFY(m_main);
-        QApplication::setActiveWindow(m_main);
+        m_main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
     }
 

@@ -256,7 +256,7 @@ private:
 
     static void activate(QWidget* window)
     {
-        QApplication::setActiveWindow(window);
+        window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
