@@ -161,6 +161,8 @@ check("the input window is gone", wait_for(lambda: window(app.pid, INPUT) is Non
 press(descendant(closing, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
 check("Exit ends the program with status 0", ended(app) == 0)
 # Emptying the clipboard without a seat is refused with a warning: headless only.
-log = [line for line in open(os.path.join(work, "app.log")) if "no wl_seats available" not in line]
+# Qt 6.8's bridge warns when the driver asks after a window that has just gone.
+harmless = ("no wl_seats available", "qt.accessibility.atspi: Could not find accessible on path")
+log = [line for line in open(os.path.join(work, "app.log")) if not any(text in line for text in harmless)]
 check("the program printed nothing else", not log, "".join(log))
 finish()
