@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian package built by the test command, as a user would, and
+# starts the program from its menu entry on a private X server.  For a machine
+# of its own (a pristine root): it installs into the system.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/lib/check.sh
+source scripts/lib/packages.sh
+source scripts/lib/xvfb.sh
+
+package=$(ls build/release/tessivane_*.deb 2>/dev/null | head -n 1)
+check "the package was built" test -n "$package"
+[ -n "$package" ] || { summary installed; exit 1; }
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$package" >/dev/null 2>&1
+check "apt installs the package" dpkg-query -W tessivane
+
+entry=/usr/share/applications/example.tessivane.Tessivane.desktop
+command=$(sed -n 's/^Exec=//p' "$entry" 2>/dev/null | sed 's/ *%[fFuUick]//g')
+check "the menu entry names a command on the PATH" command -v "${command%% *}"
+
+work=$(mktemp -d)
+start_xvfb "$work" || exit 1
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+$command 2>"$work/app.log" &
+app=$!
+opened() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name '^Tessivane  v' >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+check "the menu entry opens the input window" opened
+kill "$app" "$xvfb" 2>/dev/null
+wait 2>/dev/null
+rm -rf "$work"
+summary installed
