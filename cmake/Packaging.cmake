@@ -1,6 +1,6 @@
 # A Debian package: cpack -G DEB in a build folder.
 set(CPACK_PACKAGE_NAME tessivane)
-set(CPACK_PACKAGE_VENDOR "Quennic Softwares")
+set(CPACK_PACKAGE_VENDOR "${TESSIVANE_MAKER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "numerology reading of the four planes of expression")
 # Debian shows the description as it stands: lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION "Tessivane counts how many capitals of a name fall into the Mental,

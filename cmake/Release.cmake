@@ -3,6 +3,8 @@
 # metadata and the manual page.
 set(TESSIVANE_RELEASE_DATE 2026-12-08)
 set(TESSIVANE_MAINTAINER "Tessivane maintainers <maintainers@tessivane.example>")
+# The maker, as Windows shows it (registry key, file properties, installer).
+set(TESSIVANE_MAKER "Quennic Softwares")
 
 # The date as a Debian changelog writes it: "Tue, 08 Dec 2026 00:00:00 +0000".
 string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${TESSIVANE_RELEASE_DATE}")
@@ -24,3 +26,4 @@ math(EXPR _month "${_month} - 1")
 set(_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 list(GET _names ${_month} _month)
 set(TESSIVANE_RELEASE_DATE_RFC2822 "${_weekday}, ${_daytext} ${_month} ${_year} 00:00:00 +0000")
+set(TESSIVANE_RELEASE_YEAR ${_year})

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "BuildConfig.h"
 #include "Titles.h"
 
 #include <QApplication>
@@ -12,6 +13,10 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 namespace Tessivane {
 
@@ -30,6 +35,12 @@ QString displayedText(QString text)
 // Which desktop session this copy belongs to, as a file-name-safe word.
 QString sessionName()
 {
+#ifdef Q_OS_WIN
+    DWORD session = 0;
+    if (ProcessIdToSessionId(GetCurrentProcessId(), &session))
+        return QStringLiteral("session%1").arg(session);
+    return QStringLiteral("default");
+#else
     QString session = qEnvironmentVariable("XDG_SESSION_ID");
     if (session.isEmpty())
         session = qEnvironmentVariable("DISPLAY");
@@ -42,6 +53,32 @@ QString sessionName()
             ch = QLatin1Char('_');
     }
     return session;
+#endif
+}
+
+// Where the lock of a running copy lives: a folder of the user's own.
+QString lockFolder()
+{
+#ifdef Q_OS_WIN
+    // %TEMP%: RuntimeLocation would be the user's own folder, where a lock left by a crash shows.
+    return QDir::tempPath();
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
+#endif
+}
+
+// The settings store of an executable: ~/.config/<name>.conf on Linux, and
+// HKEY_CURRENT_USER\Software\<maker>\<name> on Windows, where programs keep
+// theirs under their maker.
+std::unique_ptr<QSettings> openStore(const QString& applicationName)
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral(TESSIVANE_MAKER),
+                                       applicationName);
+#else
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, applicationName);
+#endif
 }
 
 } // namespace
@@ -98,12 +135,11 @@ QtSettingsStore::QtSettingsStore(QString applicationName)
 
 std::optional<QString> QtSettingsStore::read(const QString& key)
 {
-    // Named by the executable alone: no organization folder, same store on every platform.
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_applicationName);
-    if (settings.status() != QSettings::NoError)
+    const auto settings = openStore(m_applicationName);
+    if (settings->status() != QSettings::NoError)
         return std::nullopt;
-    settings.beginGroup(settingsSection);
-    const QVariant value = settings.value(key);
+    settings->beginGroup(settingsSection);
+    const QVariant value = settings->value(key);
     if (value.isValid() && !value.canConvert<QString>())
         return std::nullopt;
     return value.toString();
@@ -111,15 +147,15 @@ std::optional<QString> QtSettingsStore::read(const QString& key)
 
 bool QtSettingsStore::write(const QString& key, const QString& value)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_applicationName);
-    if (settings.status() != QSettings::NoError)
+    const auto settings = openStore(m_applicationName);
+    if (settings->status() != QSettings::NoError)
         return false;
-    settings.beginGroup(settingsSection);
-    settings.setValue(key, value);
-    settings.endGroup();
+    settings->beginGroup(settingsSection);
+    settings->setValue(key, value);
+    settings->endGroup();
     // The write only reaches the disk, and only then fails, at sync().
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 QDate QtClock::today() const
@@ -140,10 +176,7 @@ double QtRandomSource::next()
 
 QtInstanceGuard::QtInstanceGuard(QString name)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    m_lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + name + QLatin1Char('-') + sessionName()
+    m_lock = std::make_unique<QLockFile>(lockFolder() + QLatin1Char('/') + name + QLatin1Char('-') + sessionName()
                                          + QLatin1String(".lock"));
     // A lock is never stale by age, only when its holder is gone.
     m_lock->setStaleLockTime(0);

@@ -24,3 +24,12 @@ ensure_packages() {
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
+
+# debian_mirror: the Debian archive this machine's apt uses (its first "debian" URI).
+debian_mirror() {
+    local mirror
+    mirror=$(grep -rhoE 'https?://[^ ]+/debian/?( |$)' /etc/apt/sources.list /etc/apt/sources.list.d/ 2>/dev/null |
+        head -n 1 | tr -d ' ' || true)
+    [ -n "$mirror" ] || { echo "No Debian archive found in /etc/apt/sources.list*" >&2; return 1; }
+    echo "${mirror%/}"
+}

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The installer under Wine, as a user without administrator rights runs it:
+# silent install, what it leaves, the installed program starting, an install
+# over it, and a silent uninstall that leaves nothing of its own behind but the
+# user's settings.  Usage: installer.sh SETUP.exe WINE_RUN
+set -uo pipefail
+
+setup=$1
+wine_run=$2
+here=$(dirname "${BASH_SOURCE[0]}")
+work=$(mktemp -d)
+cleanup() {
+    wineserver -k 2>/dev/null
+    kill ${openbox:-} ${xvfb:-} 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+source "$here/../../scripts/lib/xvfb.sh"
+source "$here/../../scripts/lib/check.sh"
+start_xvfb "$work" || exit 1
+openbox >/dev/null 2>&1 &
+openbox=$!
+
+# The installed program must run on what it installed: no DLLs from the build.
+export TESSIVANE_WINDOWS_QT= TESSIVANE_WINEPREFIX=$work/prefix WINEPREFIX=$work/prefix HOME=$work/home
+wine() { "$wine_run" "$@"; }
+wine cmd /c exit 0 >/dev/null 2>&1
+user_dir=$(find "$work/prefix/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
+folder="$user_dir/AppData/Local/Programs/Tessivane"
+shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tessivane.lnk"
+uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessivane'
+settings='HKCU\Software\Quennic Softwares\tessivane'
+has_key() { wine reg query "$1" >/dev/null 2>&1; }
+no_key() { ! has_key "$1"; }
+values() { wine reg query "$uninstall" 2>/dev/null | tr -d '\r' | awk 'NF >= 3 {print $1}' | sort | tr '\n' ' '; }
+installed_files() { (cd "$folder" 2>/dev/null && find . -type f | sort); }
+
+wine "$setup" /S
+check "setup.exe /S installs without a question and ends with 0" test $? -eq 0
+wineserver -w
+check "the program is installed in %LOCALAPPDATA%\\Programs\\Tessivane" test -f "$folder/tessivane.exe"
+check "with its Qt DLLs, platform plugin and licences" test -f "$folder/Qt6Widgets.dll" -a -f \
+    "$folder/platforms/qwindows.dll" -a -f "$folder/LICENSE" -a -f "$folder/licenses/LGPL-3"
+check "the Start menu has a Tessivane shortcut" test -f "$shortcut"
+expected='DisplayIcon DisplayName DisplayVersion EstimatedSize InstallLocation NoModify NoRepair Publisher QuietUninstallString UninstallString '
+[ "$(values)" = "$expected" ] || printf 'expected: %s\nactual:   %s\n' "$expected" "$(values)"
+check "the uninstall key holds exactly the values Windows shows" test "$(values)" = "$expected"
+
+"$wine_run" "$folder/tessivane.exe" >"$work/app.log" 2>&1 &
+app=$!
+opened() {
+    for _ in $(seq 150); do
+        xdotool search --onlyvisible --name '^Tessivane  v1\.45$' >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+check "the installed program opens the input window" opened
+kill "$app" 2>/dev/null
+wineserver -k 2>/dev/null
+wait "$app" 2>/dev/null
+check "it stored its settings" has_key "$settings"
+
+before=$(installed_files)
+wine "$setup" /S
+wineserver -w
+check "installing again over it replaces it: the same files" test "$(installed_files)" = "$before"
+
+wine "$folder/Uninstall.exe" /S
+wineserver -w # the uninstaller runs on from a copy of itself
+check "Uninstall.exe /S removes every installed file and folder" test ! -e "$folder"
+check "and the shortcut" test ! -e "$shortcut"
+check "and the uninstall key" no_key "$uninstall"
+check "and keeps the user's settings" has_key "$settings"
+summary "installer (wine)"
