@@ -24,6 +24,14 @@ bool smaller(QWidget* widget)
     return true;
 }
 
+// The boxes were laid out for Verdana and MS Sans Serif: where the face asked
+// for is the one drawn (as on Windows), the text fits as designed. Only a
+// fallback face, with other metrics, is fitted.
+bool drawnInItsOwnFace(const QWidget* widget)
+{
+    return QFontInfo(widget->font()).family().compare(widget->font().family(), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 QFont verdana(qreal points, bool bold, bool underline)
@@ -84,6 +92,8 @@ void paintNative(QWidget* widget)
 
 void shrinkToFit(QLabel* label)
 {
+    if (drawnInItsOwnFace(label))
+        return;
     const QRect box = label->contentsRect();
     const auto needed = [&] {
         return label->fontMetrics()
@@ -96,6 +106,8 @@ void shrinkToFit(QLabel* label)
 
 void shrinkToFit(QAbstractButton* button)
 {
+    if (drawnInItsOwnFace(button))
+        return;
     const auto needed = [&] {
         QStyleOptionButton option;
         option.initFrom(button);
@@ -108,6 +120,8 @@ void shrinkToFit(QAbstractButton* button)
 void shrinkToWidth(QLabel* label, int maxWidth)
 {
     label->adjustSize();
+    if (drawnInItsOwnFace(label))
+        return;
     while (label->width() > maxWidth && smaller(label))
         label->adjustSize();
 }

@@ -140,14 +140,14 @@ brand=$(opened_last)
 check "the branding link opens its page" test "$brand" = "$(page co-brand)" -o "$brand" = "$(page fully-branded)"
 focus "$main"
 keys alt+h a
-about=$(window '^About') || give_up "Help > About Software shows the about window"
+about=$(window "$INPUT" "$main") || give_up "Help > About Software shows the about window"
 click "$about" 240 140
 check "the about window's home page link opens it" equals "$(opened_last)" "$(page home-page)"
 click "$about" 300 194
 check "the about window's branding link opens its page" equals "$(opened_last)" "$(page fully-branded)"
 focus "$about"
 keys Return
-check "OK closes the about window" gone '^About'
+check "OK closes the about window" hidden "$about"
 
 focus "$main"
 keys alt+f x
