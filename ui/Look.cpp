@@ -37,6 +37,8 @@ bool drawnInItsOwnFace(const QWidget* widget)
 QFont verdana(qreal points, bool bold, bool underline)
 {
     QFont font(QStringLiteral("Verdana"));
+    // Where Verdana is missing (Wine, most Linux desktops), a sans-serif face like it.
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -84,9 +84,11 @@ void frmMain::applyLook()
     for (QLabel* label : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
         Look::paintText(label, Qt::white);
     setUpPromotions(m_help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
-    // The buttons keep the desktop's own look.
-    for (QPushButton* button : {m_ui->cmdNext, m_ui->cmdExit})
-        Look::paintNative(button);
+    // The buttons and the date lists keep the desktop's own look: a native list
+    // drawn with the window's white text would be white on white.
+    for (QWidget* control :
+         std::initializer_list<QWidget*> {m_ui->cmdNext, m_ui->cmdExit, m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+        Look::paintNative(control);
     // A fixed client area of 427 x 230 pixels below the menu bar.
     m_ui->centralWidget->setFixedSize(427, 230);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
