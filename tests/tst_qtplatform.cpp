@@ -15,6 +15,15 @@
 
 using namespace Tessivane;
 
+namespace {
+
+QString probePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/instance_probe");
+}
+
+} // namespace
+
 class TestQtPlatform : public QObject
 {
     Q_OBJECT
@@ -169,11 +178,6 @@ private:
 #else
         return std::make_unique<QSettings>(m_config.filePath(name + QStringLiteral(".conf")), QSettings::IniFormat);
 #endif
-    }
-
-    static QString probePath()
-    {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/instance_probe");
     }
 
     // A first copy that holds the guard until it is ended.
