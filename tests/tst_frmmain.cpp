@@ -20,6 +20,10 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 using namespace Tessivane;
 using namespace Tessivane::Testing;
 
@@ -249,6 +253,35 @@ private slots:
         QVERIFY(second);
         QCOMPARE(child<QPlainTextEdit>(second, "txtDisplay")->toPlainText(), expected);
         QCOMPARE(visibleWindows(), 1);
+    }
+
+    void readingsLeaveNothingBehind()
+    {
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__)
+        QSKIP("counts the heap in use with glibc's own allocator");
+#else
+        child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("MARY"));
+        child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("WATSON"));
+        const auto reading = [this] {
+            QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+            frmPlaneOfExOrPerExpect* result = m_fixture->program.resultWindow();
+            result->grab(); // drawn as on screen: the style keeps what it draws
+            QTest::mouseClick(child<QPushButton>(result, "cmdback"), Qt::LeftButton);
+            m_main->grab();
+            processDeferredDeletes();
+        };
+        for (int i = 0; i < 20; ++i)
+            reading();
+        const int widgets = QApplication::allWidgets().size();
+        const size_t heap = mallinfo2().uordblks;
+        constexpr int readings = 40;
+        for (int i = 0; i < readings; ++i)
+            reading();
+        QCOMPARE(QApplication::allWidgets().size(), widgets);
+        const auto left = static_cast<qint64>(mallinfo2().uordblks) - static_cast<qint64>(heap);
+        // Each reading left some 20 kB when every new window drew with palettes of its own.
+        QVERIFY2(left < readings * 2048, qPrintable(QStringLiteral("%1 bytes a reading").arg(left / readings)));
+#endif
     }
 
     void resultWindowEmptiesTheClipboard()

@@ -7,6 +7,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
+#include <vector>
+
 namespace Tessivane::Look {
 
 namespace {
@@ -57,39 +60,84 @@ QFont msSansSerif(qreal points)
     return font;
 }
 
-void paint(QWidget* widget, const QColor& background, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
+namespace {
 
-void paintText(QWidget* widget, const QColor& text)
+// Every colour of every group set, so that nothing is left to inherit.
+QPalette complete(const QPalette& from)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(false);
-}
-
-void paintNative(QWidget* widget)
-{
-    // The application palette has no role marked as set, and such a palette would
-    // simply inherit the container's colours: copy every colour explicitly.
-    const QPalette native = QApplication::palette(widget);
     QPalette palette;
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = static_cast<QPalette::ColorGroup>(group);
             const auto r = static_cast<QPalette::ColorRole>(role);
-            palette.setBrush(g, r, native.brush(g, r));
+            palette.setBrush(g, r, from.brush(g, r));
         }
     }
-    widget->setPalette(palette);
+    return palette;
+}
+
+// The desktop's palette with the design's pair on top.
+QPalette designPalette(const QColor& background, const QColor& text)
+{
+    QPalette palette = complete(QApplication::palette());
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    return palette;
+}
+
+// The style keeps the parts it has drawn, keyed by the palette they were drawn
+// with, and a palette a widget inherits or is given is a new one each time. A
+// window is built anew whenever it opens, so each opening would add its own
+// entries. Widgets that look the same share one palette instead.
+QPalette shared(const QPalette& palette)
+{
+    static std::vector<QPalette> known;
+    const auto found = std::find(known.begin(), known.end(), palette);
+    if (found != known.end())
+        return *found;
+    known.push_back(complete(palette));
+    return known.back();
+}
+
+} // namespace
+
+void paint(QWidget* widget, const QColor& background, const QColor& text)
+{
+    widget->setPalette(shared(designPalette(background, text)));
+    widget->setAutoFillBackground(true);
+}
+
+void paintText(QWidget* widget, const QColor& text)
+{
+    // Drawn on its container, whose colour stays its background.
+    const QColor background = widget->parentWidget()->palette().color(QPalette::Window);
+    widget->setPalette(shared(designPalette(background, text)));
+    widget->setAutoFillBackground(false);
+}
+
+void paintButton(QAbstractButton* button, const QColor& face, const QColor& text)
+{
+    QPalette palette = complete(QApplication::palette(button));
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, text);
+    button->setPalette(shared(palette));
+}
+
+void paintNative(QWidget* widget)
+{
+    // Set explicitly: an unset palette would inherit the container's colours.
+    widget->setPalette(shared(QApplication::palette(widget)));
+}
+
+void shareColours(QWidget* window)
+{
+    // Those given colours above have a shared palette already.
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->testAttribute(Qt::WA_SetPalette))
+            widget->setPalette(shared(widget->palette()));
+    }
 }
 
 void shrinkToFit(QLabel* label)

@@ -13,6 +13,9 @@ namespace Tessivane::Look {
 
 inline const QColor LightBlue {124, 165, 231};
 inline const QColor Navy {0, 0, 128};
+// A button's face and text as Windows drew them in its classic look.
+inline const QColor ButtonFace {212, 208, 200};
+inline const QColor ButtonText {0, 0, 0};
 
 // Asked for by name; where it is not installed the font system picks the nearest.
 QFont verdana(qreal points, bool bold = false, bool underline = false);
@@ -20,10 +23,15 @@ QFont msSansSerif(qreal points);
 
 // Background and text colours of a widget and of the boxes and lists in it.
 void paint(QWidget* widget, const QColor& background, const QColor& text);
-// Text colour alone, on a transparent background.
+// Text colour alone, on a transparent background: the container's colour.
 void paintText(QWidget* widget, const QColor& text);
+// A push button's face and text.
+void paintButton(QAbstractButton* button, const QColor& face, const QColor& text);
 // The desktop's own colours, whatever the widget's container uses.
 void paintNative(QWidget* widget);
+// Done last on a window: every control keeps the colours it has now, whatever
+// its container does, in a palette shared with the controls that look the same.
+void shareColours(QWidget* window);
 
 // The fixed boxes were laid out for Windows fonts; a wider fallback font is made
 // smaller until the text fits its box (a wrapping label, a one-line button) or,

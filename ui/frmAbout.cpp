@@ -50,11 +50,9 @@ void frmAbout::applyLook()
     m_ui->Line1->setPalette(line);
     m_ui->Line1->setAutoFillBackground(true);
 
-    Look::paintNative(m_ui->cmdOK);
-    QPalette button = m_ui->cmdOK->palette();
-    button.setColor(QPalette::Button, Look::LightBlue);
-    m_ui->cmdOK->setPalette(button);
+    Look::paintButton(m_ui->cmdOK, Look::LightBlue, Look::ButtonText);
     setFixedSize(455, 244);
+    Look::shareColours(this);
 }
 
 void frmAbout::cmdOK_Click()

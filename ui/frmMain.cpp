@@ -14,6 +14,8 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <limits>
 #include <utility>
@@ -59,8 +61,6 @@ frmMain::frmMain(Navigator& navigator, modHelp& help, MessageService& messages)
         box->setMaxLength(std::numeric_limits<int>::max()); // a name has no length limit
         box->installEventFilter(this);
     }
-    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-        list->setEditable(false);
 
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
@@ -84,14 +84,19 @@ void frmMain::applyLook()
     for (QLabel* label : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
         Look::paintText(label, Qt::white);
     setUpPromotions(m_help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
-    // The buttons and the date lists keep the desktop's own look: a native list
-    // drawn with the window's white text would be white on white.
-    for (QWidget* control :
-         std::initializer_list<QWidget*> {m_ui->cmdNext, m_ui->cmdExit, m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-        Look::paintNative(control);
+    for (QPushButton* button : {m_ui->cmdNext, m_ui->cmdExit})
+        Look::paintNative(button);
+    // The lists keep the window's white text on light blue. A style that draws
+    // them as native controls (Windows') keeps its own face behind that text:
+    // these are drawn by one that takes both colours from the palette.
+    QStyle* lists = QStyleFactory::create(QStringLiteral("Fusion"));
+    lists->setParent(this);
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+        list->setStyle(lists);
     // A fixed client area of 427 x 230 pixels below the menu bar.
     m_ui->centralWidget->setFixedSize(427, 230);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Look::shareColours(this);
 }
 
 void frmMain::Form_Load()

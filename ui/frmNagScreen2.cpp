@@ -99,10 +99,7 @@ void frmNagScreen2::applyLook()
     QFont check = Look::verdana(14.25);
     m_ui->Check1->setFont(check);
     m_ui->Check1->setCursor(Qt::PointingHandCursor);
-    Look::paintNative(m_ui->Check1);
-    QPalette checkPalette = m_ui->Check1->palette();
-    checkPalette.setColor(QPalette::ButtonText, QColor(0, 0, 192));
-    m_ui->Check1->setPalette(checkPalette);
+    Look::paintButton(m_ui->Check1, Look::ButtonFace, QColor(0, 0, 192));
     Look::shrinkToFit(m_ui->Check1);
     Look::paintNative(m_ui->cmdClose);
 
@@ -129,6 +126,7 @@ void frmNagScreen2::applyLook()
     Look::shrinkToWidth(m_ui->lblGoToHome, m_ui->Frame6->width() - m_ui->lblGoToHome->x() - 2);
 
     setFixedSize(741, 315);
+    Look::shareColours(this);
 }
 
 void frmNagScreen2::Form_Load()

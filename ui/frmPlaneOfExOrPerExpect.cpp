@@ -21,8 +21,7 @@ frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Navigator& navigator, modHelp& 
     m_ui->setupUi(this);
     setWindowTitle(versionTitle());
     setUpWindow(this);
-    applyLook();
-    setUpPromotions(help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
+    applyLook(help);
 
     // Read-only for the user, but still selectable with mouse and keyboard.
     m_ui->txtDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -40,14 +39,16 @@ frmPlaneOfExOrPerExpect::frmPlaneOfExOrPerExpect(Navigator& navigator, modHelp& 
 
 frmPlaneOfExOrPerExpect::~frmPlaneOfExOrPerExpect() = default;
 
-void frmPlaneOfExOrPerExpect::applyLook()
+void frmPlaneOfExOrPerExpect::applyLook(modHelp& help)
 {
     setFont(Look::verdana(8.25));
     Look::paint(this, Look::LightBlue, Qt::black);
     Look::paint(m_ui->txtDisplay, Look::LightBlue, Qt::white);
     for (QPushButton* button : {m_ui->cmdback, m_ui->cmdprint})
         Look::paintNative(button);
+    setUpPromotions(help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     setFixedSize(425, 341);
+    Look::shareColours(this);
 }
 
 void frmPlaneOfExOrPerExpect::WriteReport(const ReportPieces& pieces)

@@ -41,7 +41,7 @@ protected:
 private:
     void Form_Unload();
     void emptyClipboard();
-    void applyLook();
+    void applyLook(modHelp& help);
 
     std::unique_ptr<Ui::frmPlaneOfExOrPerExpect> m_ui;
     Navigator& m_navigator;
