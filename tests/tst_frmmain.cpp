@@ -1,3 +1,4 @@
+#include "LinkLabel.h"
 #include "ProgramFixture.h"
 #include "Reading.h"
 #include "Report.h"
@@ -97,12 +98,56 @@ private slots:
         QCOMPARE(child<QComboBox>(m_main, "cboMonth")->itemText(8), QStringLiteral("September"));
     }
 
-    void tabOrderStartsInTheFirstName()
+    // The order each window defines, then its links; a link is pressed by Enter and Space.
+    void tabOrderReachesTheLinks_data()
     {
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_main, "txtFirstName"));
-        const char* order[]
-            = {"txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear", "cmdNext", "txtFirstName"};
-        for (const char* name : order) {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("input") << "input"
+                               << "txtFirstName txtMiddleName txtLastName cboMonth cboDate cboYear cmdNext Label61 "
+                                  "lblCobrand txtFirstName";
+        QTest::newRow("result") << "result"
+                                << "cmdback txtDisplay Label61 lblCobrand cmdback";
+        QTest::newRow("closing") << "closing"
+                                 << "cmdClose Check1 txtName cmdSubmit txtEmail txtFriendEmail txtFriendName "
+                                    "txtMessage lblGoToHome cmdClose";
+        QTest::newRow("about") << "about"
+                               << "cmdOK lblHomePage lblCobrand cmdOK";
+    }
+
+    void tabOrderReachesTheLinks()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, names);
+        const QStringList order = names.split(u' ');
+        QWidget* shown = open(window);
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitFor([shown] { return QApplication::activeWindow() == shown; }));
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+        int pressed = 0;
+        for (const QString& name : order.mid(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focused = QApplication::focusWidget();
+            QCOMPARE(focused->objectName(), name);
+            auto* link = qobject_cast<LinkLabel*>(focused);
+            if (!link)
+                continue;
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(link);
+            QCOMPARE(reader->role(), QAccessible::Link);
+            QCOMPARE(reader->text(QAccessible::Name), link->text());
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+                QTest::keyClick(link, key);
+            pressed += 2;
+        }
+        QCOMPARE(m_fixture->fakes.browser.opened.size(), pressed);
+    }
+
+    void onlyTheLabelInFrontTakesTheFocus()
+    {
+        m_fixture->program.bringToFront(PromotionLabel::FullBrand);
+        child<QWidget>(m_main, "cmdNext")->setFocus(Qt::TabFocusReason);
+        for (const char* name : {"Label61", "lblFullBrand", "txtFirstName"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
         }
@@ -418,8 +463,7 @@ private slots:
         QCOMPARE(m_fixture->fakes.browser.opened, expected);
     }
 
-    // Screen readers name each entry by its label or its own accessible name. (On Linux a
-    // drop-down list is named by its current entry, so the lists are left out.)
+    // Screen readers name each entry by its label or its own accessible name.
     void entriesHaveAccessibleNames_data()
     {
         QTest::addColumn<QString>("window");
@@ -434,6 +478,15 @@ private slots:
         QTest::newRow("last name") << "input"
                                    << "txtLastName"
                                    << "Last Name";
+        QTest::newRow("month") << "input"
+                               << "cboMonth"
+                               << "Month of birth";
+        QTest::newRow("day") << "input"
+                             << "cboDate"
+                             << "Day of birth";
+        QTest::newRow("year") << "input"
+                              << "cboYear"
+                              << "Year of birth";
         QTest::newRow("report") << "result"
                                 << "txtDisplay"
                                 << "Your reading";

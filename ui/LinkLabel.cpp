@@ -1,6 +1,9 @@
 #include "LinkLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace Tessivane {
 
@@ -8,6 +11,8 @@ LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    // Reached by Tab only: a click opens the page and leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
@@ -23,6 +28,32 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+        || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    // A held key opens the page once.
+    if (!event->isAutoRepeat())
+        emit clicked();
+    event->accept();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 } // namespace Tessivane

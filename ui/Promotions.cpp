@@ -23,6 +23,15 @@ void setUpPromotions(modHelp& help, LinkLabel* forum, LinkLabel* coBrand, LinkLa
         = {{forum, Page::HomePage}, {coBrand, Page::CoBrand}, {fullBrand, Page::FullyBranded}};
     for (const auto& [label, page] : links)
         QObject::connect(label, &LinkLabel::clicked, label, [&help, page = page] { help.OpenPage(page); });
+    // The form stacks the co-branding label above the other.
+    bringToFront(coBrand, fullBrand);
+}
+
+void bringToFront(LinkLabel* front, LinkLabel* behind)
+{
+    front->raise();
+    front->setFocusPolicy(Qt::TabFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
 }
 
 } // namespace Tessivane

@@ -1,6 +1,9 @@
 #include "WindowSetUp.h"
 
+#include "LinkLabel.h"
+
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -9,14 +12,80 @@ namespace Tessivane {
 
 namespace {
 
+// To screen readers a link label is a link, named by its text and pressed by
+// their press action.
+class LinkInterface final : public QAccessibleWidget
+{
+public:
+    explicit LinkInterface(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return QStringList {pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<LinkLabel*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// On Linux Qt names a drop-down list by its current entry, as a label beside it
+// would name the list; the date lists have no label, so they are named for what
+// they hold, the entry being their value.
+class NamedListInterface final : public QAccessibleWidget
+{
+public:
+    explicit NamedListInterface(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return list()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList {showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
 // A top-level plain QWidget is a bare "client" to the accessibility layer, which
 // screen readers do not announce as a window; give it the role of a window,
 // named by its title.
-QAccessibleInterface* plainWindowInterface(const QString& className, QObject* object)
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 {
     const QMetaObject* type = object->metaObject();
-    if (!object->isWidgetType() || className != QLatin1String(type->className())
-        || type->superClass() != &QWidget::staticMetaObject)
+    if (!object->isWidgetType() || className != QLatin1String(type->className()))
+        return nullptr;
+    if (auto* link = qobject_cast<LinkLabel*>(object))
+        return new LinkInterface(link);
+    if (auto* list = qobject_cast<QComboBox*>(object); list && !list->accessibleName().isEmpty())
+        return new NamedListInterface(list);
+    if (type->superClass() != &QWidget::staticMetaObject)
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     // Menus and tool tips are windows too, of other types, with roles of their own.
@@ -51,7 +120,7 @@ protected:
 
 void setUpWindow(QWidget* window)
 {
-    static const bool roleInstalled = (QAccessible::installFactory(plainWindowInterface), true);
+    static const bool roleInstalled = (QAccessible::installFactory(interfaceFor), true);
     Q_UNUSED(roleInstalled)
 
     if (qobject_cast<QDialog*>(window))

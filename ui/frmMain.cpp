@@ -119,7 +119,10 @@ void frmMain::fillDateLists()
 
 void frmMain::bringToFront(PromotionLabel label)
 {
-    (label == PromotionLabel::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand)->raise();
+    if (label == PromotionLabel::CoBrand)
+        Tessivane::bringToFront(m_ui->lblCobrand, m_ui->lblFullBrand);
+    else
+        Tessivane::bringToFront(m_ui->lblFullBrand, m_ui->lblCobrand);
 }
 
 void frmMain::refuse(const Verdict& verdict)
