@@ -113,6 +113,9 @@ MessageService::Answer QtMessageService::show(const QString& text, Icon icon, Bu
         box.setEscapeButton(QMessageBox::Ok);
     }
     box.setWindowModality(Qt::ApplicationModal);
+    // Seen even over the closing window, which stays on top, also when asked
+    // by a second copy of the program.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

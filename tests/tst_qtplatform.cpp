@@ -110,11 +110,14 @@ private slots:
     {
         QString title;
         QString text;
+        bool onTop = false;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             title = box->windowTitle();
             text = box->text();
+            // Above the closing window, which stays on top, and above another copy's.
+            onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             QTest::keyClick(box, Qt::Key_Return); // the default button
         });
         const auto answer = QtMessageService().show(QStringLiteral("first\rsecond"), MessageService::Icon::Information,
@@ -122,6 +125,7 @@ private slots:
         QCOMPARE(answer, MessageService::Answer::Yes);
         QCOMPARE(title, QStringLiteral("Tessivane"));
         QCOMPARE(text, QStringLiteral("first\nsecond"));
+        QVERIFY(onTop);
     }
 
     void processEndBeforeTheEventLoopIsRecorded()
