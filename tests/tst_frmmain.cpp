@@ -329,6 +329,25 @@ private slots:
 #endif
     }
 
+    void windowsOpenOverTheInputWindowAndComeBackWhereTheyWere()
+    {
+        m_main->move(160, 120);
+        const QPoint mainPlace = m_main->pos();
+        child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("A"));
+        child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("B"));
+        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
+        QWidget* result = m_fixture->program.resultWindow();
+        QVERIFY(result);
+        QCOMPARE(result->frameGeometry().center(), m_main->frameGeometry().center());
+        QVERIFY(QTest::qWaitFor([result] { return QApplication::activeWindow() == result; }));
+
+        QTest::mouseClick(child<QPushButton>(result, "cmdback"), Qt::LeftButton);
+        QCOMPARE(m_main->pos(), mainPlace);
+        QVERIFY(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_main; }));
+        // Loaded by leaving the result window: it opened over the input window.
+        QCOMPARE(m_fixture->program.nagScreen()->frameGeometry().center(), m_main->frameGeometry().center());
+    }
+
     void resultWindowEmptiesTheClipboard()
     {
         child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("AB"));

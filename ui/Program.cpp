@@ -6,7 +6,48 @@
 #include "frmPlaneOfExOrPerExpect.h"
 #include "modHelp.h"
 
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
 namespace Tessivane {
+
+namespace {
+
+// Places a window that is about to open centred on another, on that one's
+// screen. Its frame is taken to be the other's: the window manager draws both.
+void centreOn(QWidget* window, const QWidget* other)
+{
+    const QPoint frame = other->geometry().topLeft() - other->frameGeometry().topLeft();
+    QRect place(QPoint(), window->size() + QSize(2 * frame.x(), frame.y() + frame.x()));
+    place.moveCenter(other->frameGeometry().center());
+    if (const QScreen* screen = other->screen()) {
+        const QRect room = screen->availableGeometry();
+        place.moveLeft(std::clamp(place.left(), room.left(), std::max(room.left(), room.right() - place.width())));
+        place.moveTop(std::clamp(place.top(), room.top(), std::max(room.top(), room.bottom() - place.height())));
+    }
+    window->move(place.topLeft());
+}
+
+// A window manager places a window mapped again anew, around what is on the
+// screen then; asked for its place again it comes back where it was. (A move
+// to where the toolkit believes it is would do nothing.)
+void returnToItsPlace(QWidget* window)
+{
+    if (QWindow* handle = window->windowHandle())
+        handle->setPosition(window->geometry().topLeft());
+}
+
+// The window a user's action shows takes the keyboard.
+void showActive(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
 
 Program::Program(Platform platform, modHelp& help, modTellAFriend& referral)
     : m_platform(platform)
@@ -42,9 +83,13 @@ void Program::showMainWindow()
         m_mainLoaded = true;
         m_main = new frmMain(*this, m_help, m_platform.messages);
         m_main->Form_Load();
-    }
-    if (m_main)
         m_main->show();
+        return;
+    }
+    if (!m_main)
+        return;
+    returnToItsPlace(m_main);
+    showActive(m_main);
 }
 
 void Program::bringToFront(PromotionLabel label)
@@ -57,9 +102,12 @@ void Program::showNagScreen()
 {
     if (!m_nagScreen) {
         m_nagScreen = new frmNagScreen2(m_help, m_referral, m_platform.messages, m_platform.random);
+        if (m_main)
+            centreOn(m_nagScreen, m_main);
         m_nagScreen->Form_Load(); // shows it
         return;
     }
+    returnToItsPlace(m_nagScreen);
     m_nagScreen->show();
 }
 
@@ -80,7 +128,9 @@ void Program::showReading(const ReportPieces& report)
     // "Back" and every other way out close the old one, so this one is always fresh.
     delete m_result;
     m_result = new frmPlaneOfExOrPerExpect(*this, m_help, m_platform.clipboard);
-    m_result->show();
+    if (m_main)
+        centreOn(m_result, m_main);
+    showActive(m_result);
     m_result->WriteReport(report);
 }
 
