@@ -48,7 +48,7 @@ private slots:
         label.setWordWrap(true);
         label.setFont(QFont(face, 12));
         label.setGeometry(0, 0, 120, 20);
-        Look::shrinkToFit(&label);
+        Look::fitText(&label);
         QCOMPARE(label.font().pointSizeF() < 12, fitted);
     }
 

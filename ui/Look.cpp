@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 #include <vector>
@@ -14,25 +17,88 @@ namespace Tessivane::Look {
 
 namespace {
 
-constexpr qreal smallestPoints = 6.0;
 constexpr qreal step = 0.25;
 
+// No smaller than 6 points at the 96 dots an inch the boxes were laid out at.
 bool smaller(QWidget* widget)
 {
+    const qreal smallest = 6.0 * 96 / widget->logicalDpiY();
     QFont font = widget->font();
-    if (font.pointSizeF() - step < smallestPoints)
+    if (font.pointSizeF() - step < smallest)
         return false;
     font.setPointSizeF(font.pointSizeF() - step);
     widget->setFont(font);
     return true;
 }
 
-// The boxes were laid out for Verdana and MS Sans Serif: where the face asked
-// for is the one drawn (as on Windows), the text fits as designed. Only a
-// fallback face, with other metrics, is fitted.
-bool drawnInItsOwnFace(const QWidget* widget)
+// The boxes were laid out for Verdana and MS Sans Serif at 96 dots an inch:
+// where the face asked for is the one drawn at that resolution (as on Windows),
+// the text fits as designed. A fallback face, or a larger font resolution, is fitted.
+bool drawnAsDesigned(const QWidget* widget)
 {
-    return QFontInfo(widget->font()).family().compare(widget->font().family(), Qt::CaseInsensitive) == 0;
+    return widget->logicalDpiY() == 96
+        && QFontInfo(widget->font()).family().compare(widget->font().family(), Qt::CaseInsensitive) == 0;
+}
+
+bool fits(const QSize& needed, const QSize& room)
+{
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+bool textFits(const QLabel* label)
+{
+    const QRect box = label->contentsRect();
+    const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return fits(label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 100000), flags, label->text()).size(),
+                box.size());
+}
+
+bool textFits(const QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+    const int width = button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width();
+    return fits({width, text.height()}, button->size());
+}
+
+bool textFits(const QComboBox* list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    return fits({widest, list->fontMetrics().height()}, field.size());
+}
+
+// A frame's title runs along its top, above the controls in it.
+bool textFits(const QGroupBox* frame)
+{
+    int top = frame->height();
+    for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        top = std::min(top, child->y());
+    return fits(frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title()), {frame->width(), top});
+}
+
+bool textFits(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text().isEmpty() || textFits(label);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return textFits(button);
+    if (const auto* list = qobject_cast<const QComboBox*>(widget))
+        return textFits(list);
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
+        return frame->title().isEmpty() || textFits(frame);
+    return true;
+}
+
+void fitOne(QWidget* widget)
+{
+    if (!drawnAsDesigned(widget))
+        while (!textFits(widget) && smaller(widget)) { }
 }
 
 } // namespace
@@ -140,37 +206,25 @@ void shareColours(QWidget* window)
     }
 }
 
-void shrinkToFit(QLabel* label)
+void fitText(QWidget* widget)
 {
-    if (drawnInItsOwnFace(label))
-        return;
-    const QRect box = label->contentsRect();
-    const auto needed = [&] {
-        return label->fontMetrics()
-            .boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap | static_cast<int>(label->alignment()),
-                          label->text())
-            .height();
-    };
-    while (needed() > box.height() && smaller(label)) { }
-}
-
-void shrinkToFit(QAbstractButton* button)
-{
-    if (drawnInItsOwnFace(button))
-        return;
-    const auto needed = [&] {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-        return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width();
-    };
-    while (needed() > button->width() && smaller(button)) { }
+    // Frames last: a smaller frame font is inherited by what has none of its own.
+    const QList<QWidget*> inside = widget->findChildren<QWidget*>();
+    for (QWidget* control : inside) {
+        if (!qobject_cast<QGroupBox*>(control))
+            fitOne(control);
+    }
+    for (QWidget* control : inside) {
+        if (qobject_cast<QGroupBox*>(control))
+            fitOne(control);
+    }
+    fitOne(widget);
 }
 
 void shrinkToWidth(QLabel* label, int maxWidth)
 {
     label->adjustSize();
-    if (drawnInItsOwnFace(label))
+    if (drawnAsDesigned(label))
         return;
     while (label->width() > maxWidth && smaller(label))
         label->adjustSize();

@@ -33,11 +33,11 @@ void paintNative(QWidget* widget);
 // its container does, in a palette shared with the controls that look the same.
 void shareColours(QWidget* window);
 
-// The fixed boxes were laid out for Windows fonts; a wider fallback font is made
-// smaller until the text fits its box (a wrapping label, a one-line button) or,
-// for a label that sizes itself, until it fits within maxWidth.
-void shrinkToFit(QLabel* label);
-void shrinkToFit(QAbstractButton* button);
+// The fixed boxes were laid out for Windows fonts at 96 dots an inch; a wider
+// fallback font or a larger font resolution is made smaller until the text fits
+// its box: every label, button, list and frame title of the widget and in it.
+void fitText(QWidget* widget);
+// A label that sizes itself, until it fits within maxWidth.
 void shrinkToWidth(QLabel* label, int maxWidth);
 
 // The program's icon, set once for the whole application: every window shows it.

@@ -15,8 +15,6 @@ void setUpPromotions(modHelp& help, LinkLabel* forum, LinkLabel* coBrand, LinkLa
         // Opaque, so that only the label in front is seen.
         Look::paint(label, Look::LightBlue, Qt::blue);
     }
-    for (LinkLabel* label : {forum, coBrand, fullBrand})
-        Look::shrinkToFit(label);
 
     // Label61_Click, lblCobrand_Click and lblFullBrand_Click of both windows.
     const std::pair<LinkLabel*, Page> links[]

@@ -41,8 +41,6 @@ void frmAbout::applyLook()
     m_ui->Label3->setFont(Look::verdana(8.25, true));
     for (QLabel* link : {m_ui->lblHomePage, m_ui->lblCobrand})
         link->setFont(Look::verdana(8.25, false, true));
-    for (QLabel* label : {m_ui->Label1, m_ui->Label3})
-        Look::shrinkToFit(label);
     Look::shrinkToWidth(m_ui->lblHomePage, width() - m_ui->lblHomePage->x() - 8);
 
     QPalette line = m_ui->Line1->palette();
@@ -52,6 +50,7 @@ void frmAbout::applyLook()
 
     Look::paintButton(m_ui->cmdOK, Look::LightBlue, Look::ButtonText);
     setFixedSize(455, 244);
+    Look::fitText(this);
     Look::shareColours(this);
 }
 

@@ -96,6 +96,7 @@ void frmMain::applyLook()
     // A fixed client area of 427 x 230 pixels below the menu bar.
     m_ui->centralWidget->setFixedSize(427, 230);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Look::fitText(this);
     Look::shareColours(this);
 }
 
@@ -113,8 +114,10 @@ void frmMain::fillDateLists()
         m_ui->cboMonth->addItem(QString::fromLatin1(month));
     for (int year = firstYear; year <= lastYear; ++year)
         m_ui->cboYear->addItem(QString::number(year));
-    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear}) {
         list->setCurrentIndex(0);
+        Look::fitText(list);
+    }
 }
 
 void frmMain::bringToFront(PromotionLabel label)

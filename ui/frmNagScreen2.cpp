@@ -100,12 +100,10 @@ void frmNagScreen2::applyLook()
     m_ui->Check1->setFont(check);
     m_ui->Check1->setCursor(Qt::PointingHandCursor);
     Look::paintButton(m_ui->Check1, Look::ButtonFace, QColor(0, 0, 192));
-    Look::shrinkToFit(m_ui->Check1);
     Look::paintNative(m_ui->cmdClose);
 
     m_ui->lblNagScreen2Caption->setFont(Look::msSansSerif(18));
     m_ui->Label2->setFont(Look::verdana(9.75, true));
-    Look::shrinkToFit(m_ui->Label2);
 
     for (QGroupBox* frame : {m_ui->Frame2, m_ui->Frame6}) {
         Look::paint(frame, Look::Navy, Qt::white);
@@ -120,12 +118,12 @@ void frmNagScreen2::applyLook()
 
     m_ui->Label3->setFont(Look::verdana(9));
     Look::paintText(m_ui->Label3, Qt::white);
-    Look::shrinkToFit(m_ui->Label3);
     m_ui->lblGoToHome->setFont(Look::verdana(9, true, true));
     Look::paintText(m_ui->lblGoToHome, Qt::yellow);
     Look::shrinkToWidth(m_ui->lblGoToHome, m_ui->Frame6->width() - m_ui->lblGoToHome->x() - 2);
 
     setFixedSize(741, 315);
+    Look::fitText(this);
     Look::shareColours(this);
 }
 
@@ -139,7 +137,7 @@ void frmNagScreen2::Form_Load()
     m_random.seedFromClock();
     const int n = std::clamp(static_cast<int>(4 * m_random.next()), 0, 3);
     m_ui->Label2->setText(appeal(n));
-    Look::shrinkToFit(m_ui->Label2);
+    Look::fitText(m_ui->Label2);
 
     show();
 }

@@ -48,6 +48,7 @@ void frmPlaneOfExOrPerExpect::applyLook(modHelp& help)
         Look::paintNative(button);
     setUpPromotions(help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     setFixedSize(425, 341);
+    Look::fitText(this);
     Look::shareColours(this);
 }
 

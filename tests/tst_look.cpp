@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 
 using namespace Tessivane;
 using namespace Tessivane::Testing;
@@ -73,28 +75,83 @@ QPalette darkDesktop()
 }
 
 // Each window as it opens, built anew for every call.
-QMap<QString, Colours> coloursOfWindow(const QString& window)
+template <typename Result> Result inWindow(const QString& window, Result (*read)(QWidget*))
 {
     ProgramFixture fixture;
     if (window == QLatin1String("about")) {
         frmAbout about(fixture.help, nullptr);
-        return coloursOfControls(&about);
+        return read(&about);
     }
     if (window == QLatin1String("closing")) {
         fixture.program.showNagScreen();
-        return coloursOfControls(fixture.program.nagScreen());
+        return read(fixture.program.nagScreen());
     }
     fixture.program.showMainWindow();
     if (window == QLatin1String("result")) {
         fixture.program.showReading({"Your Plane of Expression is towards Mental"});
-        return coloursOfControls(fixture.program.resultWindow());
+        return read(fixture.program.resultWindow());
     }
-    return coloursOfControls(fixture.program.mainWindow());
+    return read(fixture.program.mainWindow());
+}
+
+// Where a control's text needs more room than its box gives, and how much.
+QString overflowOf(const QWidget* widget)
+{
+    const QFontMetrics metrics = widget->fontMetrics();
+    QSize needed;
+    QSize room = widget->contentsRect().size();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty())
+            return {};
+        const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+        needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000), flags, label->text()).size();
+        // A label that sizes itself must stay inside its container.
+        room = room.boundedTo(
+            QSize(label->parentWidget()->width() - label->x(), label->parentWidget()->height() - label->y()));
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        needed = metrics.size(Qt::TextShowMnemonic, button->text());
+    } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        needed = QSize(0, metrics.height());
+        for (int i = 0; i < list->count(); ++i)
+            needed.setWidth(std::max(needed.width(), metrics.horizontalAdvance(list->itemText(i))));
+        room = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).size();
+    } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        if (frame->title().isEmpty())
+            return {};
+        needed = metrics.size(Qt::TextShowMnemonic, frame->title());
+        // The title is drawn above the controls in the frame.
+        int top = frame->height();
+        for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            top = std::min(top, child->y());
+        room = QSize(frame->width(), top);
+    } else {
+        return {};
+    }
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return {};
+    return QStringLiteral("%1 needs %2x%3, has %4x%5")
+        .arg(widget->objectName())
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+QStringList overflowsIn(QWidget* window)
+{
+    QStringList overflows;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->isVisibleTo(window) && !widget->objectName().isEmpty() && !overflowOf(widget).isEmpty())
+            overflows << overflowOf(widget);
+    }
+    return overflows;
 }
 
 } // namespace
 
-class TestColours : public QObject
+class TestLook : public QObject
 {
     Q_OBJECT
 
@@ -112,9 +169,9 @@ private slots:
     {
         QFETCH(QString, window);
         const QPalette light = QApplication::palette();
-        const QMap<QString, Colours> designed = coloursOfWindow(window);
+        const QMap<QString, Colours> designed = inWindow(window, coloursOfControls);
         QApplication::setPalette(darkDesktop());
-        const QMap<QString, Colours> underDark = coloursOfWindow(window);
+        const QMap<QString, Colours> underDark = inWindow(window, coloursOfControls);
         QApplication::setPalette(light);
 
         QVERIFY(designed.size() > 3);
@@ -130,7 +187,17 @@ private slots:
                                     .arg(it.key(), dark.text.name(), dark.background.name())));
         }
     }
+
+    // Also run at a font DPI of 144 with the scaling off: the boxes stay the
+    // size they were designed at, the fonts grow.
+    void everyTextFitsItsBox_data() { eachControlHasBothColoursFromOnePlace_data(); }
+
+    void everyTextFitsItsBox()
+    {
+        QFETCH(QString, window);
+        QCOMPARE(inWindow(window, overflowsIn).join(QStringLiteral("; ")), QString());
+    }
 };
 
-QTEST_MAIN(TestColours)
-#include "tst_colours.moc"
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"
