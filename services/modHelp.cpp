@@ -1,9 +1,5 @@
 #include "modHelp.h"
 
-#include <QApplication>
-#include <QPointer>
-#include <QWidget>
-
 namespace Tessivane {
 
 namespace {
@@ -62,20 +58,15 @@ void modHelp::ShutDownProgram()
     if (m_ended)
         return;
     m_shuttingDown = true;
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        const Qt::WindowType type = widget->windowType();
-        if (type == Qt::Window || type == Qt::Dialog)
-            windows.append(widget);
-    }
-    for (const QPointer<QWidget>& window : windows) {
+    const QList<QPointer<QObject>> windows = m_windows ? m_windows->loadedWindows() : QList<QPointer<QObject>>();
+    for (const QPointer<QObject>& window : windows) {
         // A close handler may itself shut down (nested pass) or delete other windows.
         if (m_ended)
             return;
         // A nested pass must not close again what an outer pass has closed or is closing.
         if (window && !m_unloaded.contains(window.data())) {
             m_unloaded.append(window.data());
-            window->close();
+            m_windows->unload(window.data());
         }
     }
     if (m_ended)

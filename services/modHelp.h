@@ -4,10 +4,21 @@
 #include "Site.h"
 
 #include <QList>
-
-class QWidget;
+#include <QPointer>
 
 namespace Tessivane {
+
+// What a shutdown needs of the program's windows. The part that builds the
+// windows implements it; a window is only a handle here.
+class ProgramWindows
+{
+public:
+    virtual ~ProgramWindows() = default;
+    // Every window loaded now, shown or hidden, in the order they are closed.
+    virtual QList<QPointer<QObject>> loadedWindows() const = 0;
+    // Closes one as its close box would: its own close handling runs.
+    virtual void unload(QObject* window) = 0;
+};
 
 // Page launcher, update reminder and the one orderly way the program ends.
 class modHelp
@@ -23,6 +34,8 @@ public:
     // otherwise asks once and records today. Never reports a failure.
     void OfferUpdateCheck();
 
+    // The windows a shutdown closes; none until set.
+    void setWindows(ProgramWindows* windows) { m_windows = windows; }
     // Closes every window of the program (each runs its own close handling),
     // then ends the process with status 0. Safe to re-enter from a close handler.
     void ShutDownProgram();
@@ -34,7 +47,8 @@ public:
 
 private:
     Platform m_platform;
-    QList<QWidget*> m_unloaded; // windows this shutdown has closed, closed once only
+    ProgramWindows* m_windows = nullptr;
+    QList<QObject*> m_unloaded; // windows this shutdown has closed, closed once only
     bool m_shuttingDown = false;
     bool m_ended = false;
 };

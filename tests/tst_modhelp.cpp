@@ -1,10 +1,9 @@
 #include "FakePlatform.h"
 #include "modHelp.h"
 
-#include <QCloseEvent>
+#include <QHash>
 #include <QRegularExpression>
 #include <QTest>
-#include <QWidget>
 
 using namespace Tessivane;
 using namespace Tessivane::Testing;
@@ -15,26 +14,56 @@ Q_DECLARE_METATYPE(Tessivane::MessageService::Answer)
 
 namespace {
 
-// A window that counts its close handling and may shut down from it, as the closing window does.
-class CountingWindow : public QWidget
+// The windows as the shutdown sees them: handles that count their closes. The
+// closing window shuts down from its own close, as the real one does, and a
+// window's close while it is closing does nothing, as in Qt.
+class FakeWindows final : public ProgramWindows
 {
 public:
-    explicit CountingWindow(modHelp* shutDownOnClose = nullptr)
-        : m_help(shutDownOnClose)
-    { }
-    int closes = 0;
-
-protected:
-    void closeEvent(QCloseEvent* event) override
+    explicit FakeWindows(modHelp& help, int count, int closingWindow)
+        : m_help(help)
+        , m_windows(count)
     {
-        ++closes;
-        event->accept();
-        if (m_help)
-            m_help->ShutDownProgram();
+        for (auto& window : m_windows)
+            window = std::make_unique<QObject>();
+        m_closing = m_windows[closingWindow].get();
+        help.setWindows(this);
+    }
+    ~FakeWindows() override { m_help.setWindows(nullptr); }
+
+    QList<QPointer<QObject>> loadedWindows() const override
+    {
+        QList<QPointer<QObject>> handles;
+        for (const auto& window : m_windows)
+            handles.append(window.get());
+        return handles;
+    }
+    void unload(QObject* window) override
+    {
+        if (m_inClose.contains(window))
+            return;
+        m_inClose.append(window);
+        ++closes[window];
+        if (window == m_closing)
+            m_help.ShutDownProgram();
+        m_inClose.removeOne(window);
+    }
+    void closeBox() { unload(m_closing); }
+    QList<int> closeCounts() const
+    {
+        QList<int> counts;
+        for (const auto& window : m_windows)
+            counts.append(closes.value(window.get()));
+        return counts;
     }
 
+    QHash<QObject*, int> closes;
+
 private:
-    modHelp* m_help;
+    modHelp& m_help;
+    std::vector<std::unique_ptr<QObject>> m_windows;
+    QObject* m_closing = nullptr;
+    QList<QObject*> m_inClose;
 };
 
 } // namespace
@@ -190,42 +219,33 @@ private slots:
         QCOMPARE(storedWhenOpened, QStringLiteral("2026-12-08"));
     }
 
-    void shutDownClosesEveryWindowOnceAndEndsOnce()
+    void shutDownClosesEveryWindowOnceAndEndsOnce_data()
     {
-        // The windows are visited in an order Qt chooses; fresh windows each round vary it.
-        for (int round = 0; round < 20; ++round) {
-            init();
-            auto first = std::make_unique<CountingWindow>();
-            auto closing = std::make_unique<CountingWindow>(&m_fixture->help); // shuts down from its close
-            auto hidden = std::make_unique<CountingWindow>();
-            first->show();
-            closing->show();
-            QVERIFY(!m_fixture->help.shuttingDown());
-
-            m_fixture->help.ShutDownProgram();
-
-            QVERIFY(m_fixture->help.shuttingDown());
-            QCOMPARE(first->closes, 1);
-            QCOMPARE(closing->closes, 1);
-            QCOMPARE(hidden->closes, 1); // loaded but never shown is still unloaded
-            QVERIFY(!first->isVisible());
-            QVERIFY(!closing->isVisible());
-            QCOMPARE(m_fixture->fakes.process.ends, std::vector<int> {0});
-        }
+        QTest::addColumn<int>("closingWindow");
+        QTest::addColumn<bool>("byItsCloseBox");
+        QTest::newRow("closing window first") << 0 << false;
+        QTest::newRow("closing window between") << 1 << false;
+        QTest::newRow("closing window last") << 2 << false;
+        QTest::newRow("closing window's close box") << 1 << true;
     }
 
-    void shutDownFromAClosingWindowsOwnClose()
+    void shutDownClosesEveryWindowOnceAndEndsOnce()
     {
-        auto other = std::make_unique<CountingWindow>();
-        auto closing = std::make_unique<CountingWindow>(&m_fixture->help);
-        other->show();
-        closing->show();
-        closing->close(); // the close box of the closing window
-        QCOMPARE(closing->closes, 1);
-        QCOMPARE(other->closes, 1);
+        QFETCH(int, closingWindow);
+        QFETCH(bool, byItsCloseBox);
+        FakeWindows windows(m_fixture->help, 3, closingWindow);
+        QVERIFY(!m_fixture->help.shuttingDown());
+
+        if (byItsCloseBox)
+            windows.closeBox();
+        else
+            m_fixture->help.ShutDownProgram();
+
+        QVERIFY(m_fixture->help.shuttingDown());
+        QCOMPARE(windows.closeCounts(), QList<int>({1, 1, 1}));
         QCOMPARE(m_fixture->fakes.process.ends, std::vector<int> {0});
         m_fixture->help.ShutDownProgram(); // nothing runs after the end
-        QCOMPARE(other->closes, 1);
+        QCOMPARE(windows.closeCounts(), QList<int>({1, 1, 1}));
         QCOMPARE(m_fixture->fakes.process.ends.size(), 1u);
     }
 

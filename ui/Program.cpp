@@ -4,7 +4,6 @@
 #include "frmMain.h"
 #include "frmNagScreen2.h"
 #include "frmPlaneOfExOrPerExpect.h"
-#include "modHelp.h"
 
 #include <QScreen>
 #include <QWindow>
@@ -53,10 +52,13 @@ Program::Program(Platform platform, modHelp& help, modTellAFriend& referral)
     : m_platform(platform)
     , m_help(help)
     , m_referral(referral)
-{ }
+{
+    m_help.setWindows(this);
+}
 
 Program::~Program()
 {
+    m_help.setWindows(nullptr);
     delete m_result;
     delete m_main;
     delete m_nagScreen;
@@ -137,7 +139,25 @@ void Program::showReading(const ReportPieces& report)
 void Program::showAbout(QWidget* parent)
 {
     frmAbout about(m_help, parent);
+    m_about = &about;
     about.exec();
+}
+
+QList<QPointer<QObject>> Program::loadedWindows() const
+{
+    // The closing window last: its close shuts down itself, as a nested pass.
+    QList<QPointer<QObject>> windows;
+    for (QObject* window : std::initializer_list<QObject*> {m_about, m_result, m_main, m_nagScreen}) {
+        if (window)
+            windows.append(window);
+    }
+    return windows;
+}
+
+void Program::unload(QObject* window)
+{
+    if (auto* widget = qobject_cast<QWidget*>(window))
+        widget->close();
 }
 
 } // namespace Tessivane

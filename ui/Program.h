@@ -3,21 +3,23 @@
 #include "Navigator.h"
 #include "Platform.h"
 #include "StartUp.h"
+#include "modHelp.h"
 
 #include <QPointer>
 
 namespace Tessivane {
 
-class modHelp;
 class modTellAFriend;
+class frmAbout;
 class frmMain;
 class frmNagScreen2;
 class frmPlaneOfExOrPerExpect;
 
 // Builds the windows, each with only the services it uses, and moves between
 // them. Windows are loaded when first needed and unloaded (deleted) when
-// closed; the input and closing windows are loaded at most once.
-class Program final : public Navigator, public StartUpWindows
+// closed; the input and closing windows are loaded at most once. It is also
+// what the shutdown closes.
+class Program final : public Navigator, public StartUpWindows, public ProgramWindows
 {
 public:
     Program(Platform platform, modHelp& help, modTellAFriend& referral);
@@ -33,6 +35,9 @@ public:
     void showReading(const ReportPieces& report) override;
     void showAbout(QWidget* parent) override;
 
+    QList<QPointer<QObject>> loadedWindows() const override;
+    void unload(QObject* window) override;
+
     // Null until loaded and after unloading.
     frmMain* mainWindow() const;
     frmNagScreen2* nagScreen() const;
@@ -46,6 +51,7 @@ private:
     bool m_mainLoaded = false;
     QPointer<frmNagScreen2> m_nagScreen;
     QPointer<frmPlaneOfExOrPerExpect> m_result;
+    QPointer<frmAbout> m_about;
 };
 
 } // namespace Tessivane
