@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "Look.h"
 #include "Program.h"
 #include "QtPlatform.h"
@@ -12,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Only the closing window ends the program, never the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.tessivane.Tessivane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSIVANE_APP_ID));
     QApplication::setWindowIcon(Tessivane::Look::programIcon());
 
     Tessivane::QtPlatform qtPlatform;

@@ -6,9 +6,9 @@ namespace Tessivane {
 
 // "Tessivane": the title of every message box.
 QString programTitle();
-// "Tessivane  v1.45" (two blanks): the input, result and about windows.
+// "Tessivane  v" and the version, with two blanks: the input, result and about windows.
 QString versionTitle();
-// "Tessivane v1.45" (one blank): the closing window.
+// "Tessivane v" and the version, with one blank: the closing window.
 QString closingWindowTitle();
 
 } // namespace Tessivane

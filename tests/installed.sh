@@ -6,6 +6,7 @@ set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib/check.sh
 source scripts/lib/packages.sh
+source scripts/lib/session.sh
 source scripts/lib/xvfb.sh
 
 package=$(ls build/release/tessivane_*.deb 2>/dev/null | head -n 1)
@@ -14,14 +15,13 @@ check "the package was built" test -n "$package"
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$package" >/dev/null 2>&1
 check "apt installs the package" dpkg-query -W tessivane
 
-entry=/usr/share/applications/example.tessivane.Tessivane.desktop
+entry=$(dpkg-query -L tessivane 2>/dev/null | grep "^/usr/share/applications/.*\.desktop$" | head -n 1)
 command=$(sed -n 's/^Exec=//p' "$entry" 2>/dev/null | sed 's/ *%[fFuUick]//g')
 check "the menu entry names a command on the PATH" command -v "${command%% *}"
 
 work=$(mktemp -d)
 start_xvfb "$work" || exit 1
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+private_user "$work"
 $command 2>"$work/app.log" &
 app=$!
 opened() {

@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "LinkLabel.h"
 #include "ProgramFixture.h"
 #include "Reading.h"
@@ -70,8 +71,8 @@ private slots:
     void loadFillsTheDateListsAfterTheReminder()
     {
         // The title as the user sees it, with two blanks; the other windows build theirs the same way.
-        QCOMPARE(m_main->windowTitle(), QStringLiteral("Tessivane  v1.45"));
-        QCOMPARE(closingWindowTitle(), QStringLiteral("Tessivane v1.45"));
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Tessivane  v" TESSIVANE_VERSION));
+        QCOMPARE(closingWindowTitle(), QStringLiteral("Tessivane v" TESSIVANE_VERSION));
         // The reminder ran (first run: today stored) while the lists were filled.
         QCOMPARE(m_fixture->fakes.settings.values.value(modHelp::LastOfferKey), QStringLiteral("2026-12-08"));
         const struct

@@ -117,7 +117,8 @@ def ended(process, seconds=5):
         return "still running after 5 s: killed"
 
 
-INPUT, CLOSING = "Tessivane  v1.45", "Tessivane v1.45"
+VERSION = os.environ["TESSIVANE_VERSION"]
+INPUT, CLOSING = "Tessivane  v" + VERSION, "Tessivane v" + VERSION
 app = start()
 main = wait_for(lambda: window(app.pid, INPUT, pyatspi.ROLE_FRAME)) or give_up("the input window opens")
 check("the input window opens as a frame", True)

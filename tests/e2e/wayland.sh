@@ -13,16 +13,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$work/bin"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION BROWSER DEFAULT_BROWSER XDG_SESSION_ID
-cat >"$work/bin/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$1" >>"$work/opened"
-STUB
-chmod +x "$work/bin/xdg-open"
-export PATH=$work/bin:$PATH
+source "$here/../../scripts/lib/session.sh"
+private_user "$work"
+unset DISPLAY XDG_SESSION_ID
 
 weston --backend=headless-backend.so --socket=tessivane-e2e --idle-time=0 --no-config \
     >"$work/weston.log" 2>&1 &

@@ -87,7 +87,7 @@ give_up() {
 }
 start() { "$wine_run" "$program" >>"$work/app.log" 2>&1 & }
 
-INPUT='^Tessivane  v1\.45$'
+INPUT="^Tessivane  v${TESSIVANE_VERSION//./\\.}$"
 xdotool mousemove 1000 700
 start
 app=$!
@@ -151,7 +151,7 @@ check "OK closes the about window" hidden "$about"
 
 focus "$main"
 keys alt+f x
-closing=$(window '^Tessivane v1\.45$') || give_up "File > Exit shows the closing window"
+closing=$(window "^Tessivane v${TESSIVANE_VERSION//./\\.}$") || give_up "File > Exit shows the closing window"
 check "File > Exit shows the closing window" test -n "$closing"
 check "the input window is gone" gone "$INPUT"
 click "$closing" 553 298
@@ -204,7 +204,7 @@ main=$(window "$INPUT") || give_up "the input window follows the question"
 check "the input window follows the question" test -n "$main"
 focus "$main"
 keys alt+f x
-closing=$(window '^Tessivane v1\.45$') && focus "$closing" && keys alt+x
+closing=$(window "^Tessivane v${TESSIVANE_VERSION//./\\.}$") && focus "$closing" && keys alt+x
 finished "$app"
 check "the program ends with status 0 again" test $? -eq 0
 

@@ -51,7 +51,7 @@ check "the uninstall key holds exactly the values Windows shows" test "$(values)
 app=$!
 opened() {
     for _ in $(seq 150); do
-        xdotool search --onlyvisible --name '^Tessivane  v1\.45$' >/dev/null 2>&1 && return 0
+        xdotool search --onlyvisible --name "^Tessivane  v${TESSIVANE_VERSION//./\\.}$" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
     return 1
