@@ -11,14 +11,14 @@ using namespace Tessivane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto parts = Fuzz::Parts(data, size, 5);
-    QStringList fields;
-    for (const std::string& part : parts)
-        fields << QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()));
+    const auto parts = Fuzz::Parts(data, size, std::size(ReferralBoxes));
+    ReferralFields fields;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        fields.*ReferralBoxes[i].field = QString::fromUtf8(parts[i].data(), static_cast<qsizetype>(parts[i].size()));
 
-    const QString address = buildReferralUrl(ReferralFields {fields[0], fields[1], fields[2], fields[3], fields[4]});
-    const QString prefix = PageAddress(QStringLiteral("telvo-refer-a-friend"));
-    FUZZ_CHECK(address.startsWith(prefix + QStringLiteral("&taf1=")));
+    const QString address = buildReferralUrl(fields);
+    const QString prefix = PageAddress(pageKey(Page::ReferAFriend));
+    FUZZ_CHECK(address.startsWith(prefix + QLatin1Char('&')));
     for (const QChar ch : address.mid(prefix.size())) {
         const char16_t c = ch.unicode();
         FUZZ_CHECK((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-'
@@ -26,13 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(exactUrl(address).has_value());
 
+    // One parameter a box, then the product folder.
+    constexpr auto boxes = static_cast<qsizetype>(std::size(ReferralBoxes));
     const QStringList pairs = address.mid(prefix.size() + 1).split(QLatin1Char('&'));
-    FUZZ_CHECK(pairs.size() == 6);
-    for (int i = 0; i < 6; ++i) {
-        const QString name = QStringLiteral("taf%1=").arg(i + 1);
+    FUZZ_CHECK(pairs.size() == boxes + 1);
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const bool box = i < boxes;
+        const QString name
+            = (box ? QLatin1String(ReferralBoxes[i].parameter) : QLatin1String("taf6")) + QLatin1Char('=');
         FUZZ_CHECK(pairs[i].startsWith(name));
         const QString value = QUrl::fromPercentEncoding(pairs[i].mid(name.size()).toLatin1());
-        FUZZ_CHECK(value == (i < 5 ? fields[i] : ProductFolder()));
+        FUZZ_CHECK(value == (box ? fields.*ReferralBoxes[i].field : ProductFolder()));
     }
     return 0;
 }

@@ -2,6 +2,9 @@
 
 #include "BuildConfig.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace Tessivane {
 
 QString SiteBase()
@@ -23,7 +26,9 @@ QString ProductFolder()
 
 QString pageKey(Page page)
 {
-    return QString::fromLatin1(PageKeys[static_cast<std::size_t>(page)]);
+    const auto row = std::find_if(std::begin(PageKeys), std::end(PageKeys),
+                                  [page](const PageKey& candidate) { return candidate.page == page; });
+    return row == std::end(PageKeys) ? QString() : QString::fromLatin1(row->key);
 }
 
 QString PageAddress(const QString& key)

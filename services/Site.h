@@ -4,11 +4,34 @@
 
 namespace Tessivane {
 
-// The pages of the maker's site that a user can open from the program.
-enum class Page { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, FullyBranded, QuennicSoftwares };
-// The value of the page parameter that selects each page, in the order of Page.
-inline constexpr const char* PageKeys[]
-    = {"home-page", "help-web-page", "download-web-page", "donate", "co-brand", "fully-branded", "quennicsoftwares"};
+// The pages of the maker's site that the program opens.
+enum class Page {
+    HomePage,
+    HelpWebPage,
+    DownloadWebPage,
+    Donate,
+    CoBrand,
+    FullyBranded,
+    QuennicSoftwares,
+    ReferAFriend
+};
+
+// Each page with the value of the page parameter that selects it.
+struct PageKey
+{
+    Page page;
+    const char* key;
+};
+inline constexpr PageKey PageKeys[] = {
+    {Page::HomePage, "home-page"},
+    {Page::HelpWebPage, "help-web-page"},
+    {Page::DownloadWebPage, "download-web-page"},
+    {Page::Donate, "donate"},
+    {Page::CoBrand, "co-brand"},
+    {Page::FullyBranded, "fully-branded"},
+    {Page::QuennicSoftwares, "quennicsoftwares"},
+    {Page::ReferAFriend, "telvo-refer-a-friend"},
+};
 
 // Scheme and host of the maker's site, without a trailing slash (set at configure time).
 QString SiteBase();

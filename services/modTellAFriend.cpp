@@ -83,7 +83,7 @@ QString buildReferralUrl(const ReferralFields& fields)
         return QLatin1Char('&') + QLatin1String(name) + QLatin1Char('=')
             + QString::fromLatin1(QUrl::toPercentEncoding(value));
     };
-    QString address = PageAddress(QStringLiteral("telvo-refer-a-friend"));
+    QString address = PageAddress(pageKey(Page::ReferAFriend));
     for (const ReferralBox& box : ReferralBoxes)
         address += parameter(box.parameter, fields.*box.field);
     return address + parameter("taf6", ProductFolder());

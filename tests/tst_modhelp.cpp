@@ -95,6 +95,7 @@ private slots:
         QTest::newRow("co-brand") << Page::CoBrand << QStringLiteral("co-brand");
         QTest::newRow("fully-branded") << Page::FullyBranded << QStringLiteral("fully-branded");
         QTest::newRow("other software") << Page::QuennicSoftwares << QStringLiteral("quennicsoftwares");
+        QTest::newRow("refer a friend") << Page::ReferAFriend << QStringLiteral("telvo-refer-a-friend");
     }
 
     void openPage()

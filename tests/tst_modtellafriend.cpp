@@ -11,28 +11,30 @@ using namespace Tessivane::Testing;
 
 namespace {
 
-// The texts of the five boxes, by name.
-struct ReferralEntries
+// The boxes' texts, in the form's order.
+QStringList texts(const ReferralFields& fields)
 {
-    QString Name;
-    QString Email;
-    QString Message;
-    QString FriendName;
-    QString FriendEmail;
-
-    QStringList texts() const { return {Name, Email, Message, FriendName, FriendEmail}; }
-};
-
-ReferralEntries untouched()
-{
-    const auto initial = [](int box) { return QString::fromLatin1(ReferralBoxes[box].initialText); };
-    return ReferralEntries {initial(0), initial(1), initial(2), initial(3), initial(4)};
+    QStringList texts;
+    for (const ReferralBox& box : ReferralBoxes)
+        texts << fields.*box.field;
+    return texts;
 }
 
-ReferralEntries complete()
+ReferralFields untouched()
 {
-    return ReferralEntries {QStringLiteral("Ann"), QStringLiteral("ann@example.org"), QStringLiteral("Try it"),
-                            QStringLiteral("Bob"), QStringLiteral("bob@example.org")};
+    ReferralFields fields;
+    for (const ReferralBox& box : ReferralBoxes)
+        fields.*box.field = QString::fromLatin1(box.initialText);
+    return fields;
+}
+
+ReferralFields complete()
+{
+    return {.SenderName = QStringLiteral("Ann"),
+            .SenderEmail = QStringLiteral("ann@example.org"),
+            .MessageText = QStringLiteral("Try it"),
+            .FriendName = QStringLiteral("Bob"),
+            .FriendEmail = QStringLiteral("bob@example.org")};
 }
 
 // The query parameters of an address, decoded, in order.
@@ -49,7 +51,7 @@ QList<std::pair<QString, QString>> decodedQuery(const QString& address)
 
 } // namespace
 
-Q_DECLARE_METATYPE(ReferralEntries)
+Q_DECLARE_METATYPE(ReferralFields)
 
 class TestModTellAFriend : public QObject
 {
@@ -64,41 +66,42 @@ private slots:
 
     void checks_data()
     {
-        QTest::addColumn<ReferralEntries>("entries");
+        QTest::addColumn<ReferralFields>("entries");
         QTest::addColumn<QString>("message");
 
         const auto with = [](auto change) {
-            ReferralEntries entries = complete();
+            ReferralFields entries = complete();
             change(entries);
             return entries;
         };
         QTest::newRow("all placeholders") << untouched() << "Please Enter Proper Email Address";
-        QTest::newRow("same address") << with([](auto& e) { e.FriendEmail = e.Email; })
+        QTest::newRow("same address") << with([](auto& e) { e.FriendEmail = e.SenderEmail; })
                                       << "Please Enter Distinct Email Addresses";
         QTest::newRow("same address but for blanks")
-            << with([](auto& e) { e.FriendEmail = QStringLiteral("  ") + e.Email + QStringLiteral(" "); })
+            << with([](auto& e) { e.FriendEmail = QStringLiteral("  ") + e.SenderEmail + QStringLiteral(" "); })
             << "Please Enter Distinct Email Addresses";
-        QTest::newRow("both empty") << with([](auto& e) { e.Email.clear(), e.FriendEmail.clear(); })
+        QTest::newRow("both empty") << with([](auto& e) { e.SenderEmail.clear(), e.FriendEmail.clear(); })
                                     << "Please Enter Distinct Email Addresses";
         QTest::newRow("letter case differs")
-            << with([](auto& e) { e.Email = QStringLiteral("A@B.C"), e.FriendEmail = QStringLiteral("a@b.c"); })
+            << with([](auto& e) { e.SenderEmail = QStringLiteral("A@B.C"), e.FriendEmail = QStringLiteral("a@b.c"); })
             << QString();
-        QTest::newRow("no at sign") << with([](auto& e) { e.Email = QStringLiteral("ann.example.org"); })
+        QTest::newRow("no at sign") << with([](auto& e) { e.SenderEmail = QStringLiteral("ann.example.org"); })
                                     << "Please Enter Proper Email Address";
         QTest::newRow("friend without dot") << with([](auto& e) { e.FriendEmail = QStringLiteral("bob@example"); })
                                             << "Please Enter Proper Email Address";
         QTest::newRow("at sign and dot are enough")
-            << with([](auto& e) { e.Email = QStringLiteral("@."), e.FriendEmail = QStringLiteral(".@"); }) << QString();
+            << with([](auto& e) { e.SenderEmail = QStringLiteral("@."), e.FriendEmail = QStringLiteral(".@"); })
+            << QString();
         QTest::newRow("name placeholder")
-            << with([](auto& e) { e.Name = QStringLiteral(" Your Name "); }) << "Please Enter Your Name";
-        QTest::newRow("name blank") << with([](auto& e) { e.Name = QStringLiteral("   "); })
+            << with([](auto& e) { e.SenderName = QStringLiteral(" Your Name "); }) << "Please Enter Your Name";
+        QTest::newRow("name blank") << with([](auto& e) { e.SenderName = QStringLiteral("   "); })
                                     << "Please Enter Your Name";
         QTest::newRow("name checked before message")
-            << with([](auto& e) { e.Name.clear(), e.Message.clear(); }) << "Please Enter Your Name";
+            << with([](auto& e) { e.SenderName.clear(), e.MessageText.clear(); }) << "Please Enter Your Name";
         QTest::newRow("message placeholder")
-            << with([](auto& e) { e.Message = QStringLiteral("Your Message"); }) << "Please Enter Your Message";
+            << with([](auto& e) { e.MessageText = QStringLiteral("Your Message"); }) << "Please Enter Your Message";
         QTest::newRow("message initial text passes")
-            << with([](auto& e) { e.Message = QString::fromLatin1(ReferralBoxes[2].initialText); }) << QString();
+            << with([](auto& e) { e.MessageText = QString::fromLatin1(ReferralBoxes[2].initialText); }) << QString();
         QTest::newRow("friend name placeholder")
             << with([](auto& e) { e.FriendName = QStringLiteral("Friend's Name"); })
             << "Please Enter Your Friend's Name";
@@ -109,9 +112,9 @@ private slots:
 
     void checks()
     {
-        QFETCH(ReferralEntries, entries);
+        QFETCH(ReferralFields, entries);
         QFETCH(QString, message);
-        m_module->submitReferral(entries.texts());
+        m_module->submitReferral(texts(entries));
         if (message.isEmpty()) {
             QVERIFY2(m_fixture->fakes.messages.shown.empty(), qPrintable(m_fixture->fakes.messages.texts().join(u'|')));
             QCOMPARE(m_fixture->fakes.browser.opened.size(), 1);
@@ -126,10 +129,10 @@ private slots:
 
     void fieldsHoldTheTrimmedEntriesEvenOnRefusal()
     {
-        ReferralEntries entries = untouched();
-        entries.Name = QStringLiteral("  Ann Lee  ");
+        ReferralFields entries = untouched();
+        entries.SenderName = QStringLiteral("  Ann Lee  ");
         entries.FriendEmail = QStringLiteral(" \tb@c ");
-        m_module->submitReferral(entries.texts());
+        m_module->submitReferral(texts(entries));
         QCOMPARE(m_module->SenderName, QStringLiteral("Ann Lee"));
         QCOMPARE(m_module->FriendEmail, QStringLiteral("\tb@c"));
         QCOMPARE(m_module->MessageText, QStringLiteral("Your Message\r\n"));
@@ -137,53 +140,46 @@ private slots:
 
     void requestDecodesToTheExactEntries_data()
     {
-        QTest::addColumn<ReferralEntries>("entries");
-        QTest::newRow("plain") << complete();
-        QTest::newRow("query characters") << ReferralEntries {
-            QStringLiteral("Tom & Jerry=1"), QStringLiteral("t+j@x.y"), QStringLiteral("50% off #1? a+b=c&d"),
-            QStringLiteral("Ann/Lee"), QStringLiteral("ann@x.y")};
-        QTest::newRow("line breaks and tabs")
-            << ReferralEntries {QStringLiteral("A\tB"), QStringLiteral("a@b.c"), QStringLiteral("Your Message\r\nHi"),
-                                QStringLiteral("C"), QStringLiteral("c@d.e")};
-        QTest::newRow("beyond ascii") << ReferralEntries {QStringLiteral("Zoë Ångström"), QStringLiteral("z@ë.se"),
-                                                          QStringLiteral("Grüße 😀 ’"), QStringLiteral("Jürgen"),
-                                                          QStringLiteral("j@x.de")};
-        QTest::newRow("inner blanks kept, outer dropped")
-            << ReferralEntries {QStringLiteral("  Ann  Lee "), QStringLiteral(" a@b.c"), QStringLiteral(" hi there "),
-                                QStringLiteral("Bob"), QStringLiteral("b@c.d ")};
+        // Each box gets the text with "{}" replaced by its parameter: distinct addresses.
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << "Ann {} a@b.c";
+        QTest::newRow("query characters") << "Tom & Jerry=1 {} t+j@x.y 50% off #1? a+b=c&d Ann/Lee";
+        QTest::newRow("line breaks and tabs") << "A\tB {}\r\nHi a@b.c";
+        QTest::newRow("beyond ascii") << "Zoë Ångström {} z@ë.se Grüße 😀 ’";
+        QTest::newRow("inner blanks kept, outer dropped") << "  Ann  Lee {} a@b.c ";
     }
 
     void requestDecodesToTheExactEntries()
     {
-        QFETCH(ReferralEntries, entries);
-        m_module->submitReferral(entries.texts());
+        QFETCH(QString, text);
+        ReferralFields entries;
+        for (const ReferralBox& box : ReferralBoxes)
+            entries.*box.field = QString(text).replace(QStringLiteral("{}"), QLatin1String(box.parameter));
+        m_module->submitReferral(texts(entries));
         QCOMPARE(m_fixture->fakes.browser.opened.size(), 1);
         const QString address = m_fixture->fakes.browser.opened.front();
 
-        const QString prefix = ProductFolder() + QStringLiteral("ssd.php?page=telvo-refer-a-friend&taf1=");
+        const QString prefix = PageAddress(pageKey(Page::ReferAFriend)) + QLatin1Char('&');
         QVERIFY(address.startsWith(prefix));
         for (const QChar ch : address.mid(prefix.size())) {
             const bool unreserved = (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z')
                 || (ch >= u'0' && ch <= u'9') || QStringLiteral("-._~%&=").contains(ch);
             QVERIFY2(unreserved, qPrintable(address));
         }
-        const QList<std::pair<QString, QString>> expected {
-            {QStringLiteral("page"), QStringLiteral("telvo-refer-a-friend")},
-            {QStringLiteral("taf1"), trimBlanks(entries.Name)},
-            {QStringLiteral("taf2"), trimBlanks(entries.Email)},
-            {QStringLiteral("taf3"), trimBlanks(entries.Message)},
-            {QStringLiteral("taf4"), trimBlanks(entries.FriendName)},
-            {QStringLiteral("taf5"), trimBlanks(entries.FriendEmail)},
-            {QStringLiteral("taf6"), ProductFolder()},
-        };
+        QList<std::pair<QString, QString>> expected {{QStringLiteral("page"), pageKey(Page::ReferAFriend)}};
+        for (const ReferralBox& box : ReferralBoxes)
+            expected.append({QLatin1String(box.parameter), trimBlanks(entries.*box.field)});
+        expected.append({QStringLiteral("taf6"), ProductFolder()});
         QCOMPARE(decodedQuery(address), expected);
     }
 
     void encodingOfSpecialCharacters()
     {
-        const QString address
-            = buildReferralUrl(ReferralFields {QStringLiteral("a b"), QStringLiteral("+"), QStringLiteral("x\r\ny"),
-                                               QStringLiteral("#"), QStringLiteral("&=")});
+        const QString address = buildReferralUrl({.SenderName = QStringLiteral("a b"),
+                                                  .SenderEmail = QStringLiteral("+"),
+                                                  .MessageText = QStringLiteral("x\r\ny"),
+                                                  .FriendName = QStringLiteral("#"),
+                                                  .FriendEmail = QStringLiteral("&=")});
         QVERIFY(address.contains(QStringLiteral("&taf1=a%20b&taf2=%2B&taf3=x%0D%0Ay&taf4=%23&taf5=%26%3D&taf6=")));
     }
 
