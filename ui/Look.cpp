@@ -244,9 +244,8 @@ QPixmap iconOfSize(int size)
 
 QIcon programIcon()
 {
-    // Only the sizes a title bar, task bar or window switcher draws.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
+    for (const int size : {TESSIVANE_WINDOW_ICON_SIZES})
         icon.addPixmap(iconOfSize(size));
     return icon;
 }
