@@ -7,6 +7,8 @@ namespace Tessivane {
 namespace {
 
 constexpr std::string_view crlf = "\r\n";
+// A line's end and an empty line: what ends a paragraph.
+constexpr std::string_view paragraphEnd = "\r\n\r\n";
 
 constexpr std::string_view introduction
     = "These numbers shows a person's temperament and expression. You are described in four planes namely: Mental, "
@@ -19,7 +21,7 @@ struct Section
     std::string_view paragraph;
 };
 
-constexpr std::array<Section, 4> sections {{
+constexpr std::array<Section, AllPlanes.size()> sections {{
     {"Your Plane of Expression: Physical (body):",
      "Physical Plane of Expression tells how you react and can adjust to the physical world around you. This is "
      "related with our 5 senses (touch, taste, and smell). Basically it explains your material strengths and "
@@ -43,7 +45,7 @@ std::string firstPiece(const Reading& reading)
     std::string piece = "Your Plane of Expression is towards ";
     if (reading.Dominant)
         piece += planeWord(*reading.Dominant);
-    piece.append(crlf).append(crlf).append("Your Personal Expression: ").append(crlf);
+    piece.append(paragraphEnd).append("Your Personal Expression: ").append(crlf);
     for (const Plane plane : AllPlanes) {
         piece.append(planeWord(plane)).append(" Ability ");
         piece += std::to_string(reading.Percent[index(plane)]);
@@ -52,7 +54,7 @@ std::string firstPiece(const Reading& reading)
         if (plane != Plane::Intuitive)
             piece.append(" ").append(crlf);
     }
-    piece.append(crlf).append(crlf);
+    piece.append(paragraphEnd);
     return piece;
 }
 
@@ -70,13 +72,13 @@ ReportPieces ComposeReport(const Reading& reading)
 {
     ReportPieces pieces;
     pieces[0] = firstPiece(reading);
-    pieces[1] = joined(introduction, "\r\n\r\n");
+    pieces[1] = joined(introduction, paragraphEnd);
     std::size_t next = 2;
     for (const Section& section : sections) {
         pieces[next++] = joined(section.heading, crlf);
-        pieces[next++] = joined(section.paragraph, "\r\n\r\n");
+        pieces[next++] = joined(section.paragraph, paragraphEnd);
     }
-    pieces[next] = "\r\n\r\n";
+    pieces[next] = paragraphEnd;
     return pieces;
 }
 
