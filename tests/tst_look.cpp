@@ -78,20 +78,7 @@ QPalette darkDesktop()
 template <typename Result> Result inWindow(const QString& window, Result (*read)(QWidget*))
 {
     ProgramFixture fixture;
-    if (window == QLatin1String("about")) {
-        frmAbout about(fixture.help, nullptr);
-        return read(&about);
-    }
-    if (window == QLatin1String("closing")) {
-        fixture.program.showNagScreen();
-        return read(fixture.program.nagScreen());
-    }
-    fixture.program.showMainWindow();
-    if (window == QLatin1String("result")) {
-        fixture.program.showReading({"Your Plane of Expression is towards Mental"});
-        return read(fixture.program.resultWindow());
-    }
-    return read(fixture.program.mainWindow());
+    return read(fixture.open(window));
 }
 
 // Where a control's text needs more room than its box gives, and how much.

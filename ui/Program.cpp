@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "WindowSetUp.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
@@ -53,6 +54,7 @@ Program::Program(Platform platform, modHelp& help, modTellAFriend& referral)
     , m_help(help)
     , m_referral(referral)
 {
+    installAccessibility();
     m_help.setWindows(this);
 }
 

@@ -118,10 +118,15 @@ protected:
 
 } // namespace
 
-void setUpWindow(QWidget* window)
+void installAccessibility()
 {
     static const bool roleInstalled = (QAccessible::installFactory(interfaceFor), true);
     Q_UNUSED(roleInstalled)
+}
+
+void setUpWindow(QWidget* window)
+{
+    installAccessibility();
 
     if (qobject_cast<QDialog*>(window))
         return;

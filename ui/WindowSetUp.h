@@ -11,4 +11,9 @@ namespace Tessivane {
 // focused push button as Space does. A checkable button keeps its own keys.
 void setUpWindow(QWidget* window);
 
+// The roles above, for every window built from now on. A control that a window
+// builds before this is known to the accessibility layer by its Qt class for
+// good (its interface is made and kept while the controls are made).
+void installAccessibility();
+
 } // namespace Tessivane

@@ -4,20 +4,22 @@
 
 #include "FakePlatform.h"
 #include "Program.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+#include "frmPlaneOfExOrPerExpect.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
-namespace Tessivane::Testing {
+#include <memory>
 
-struct ProgramFixture : HelpFixture
-{
-    modTellAFriend referral {fakes.messages, help};
-    Program program {fakes.platform(), help, referral};
-};
+namespace Tessivane::Testing {
 
 template <typename T> T* child(QWidget* window, const char* name)
 {
@@ -26,6 +28,46 @@ template <typename T> T* child(QWidget* window, const char* name)
         qWarning("no child %s", name);
     return found;
 }
+
+struct ProgramFixture : HelpFixture
+{
+    modTellAFriend referral {fakes.messages, help};
+    Program program {fakes.platform(), help, referral};
+    std::unique_ptr<frmAbout> about; // opened by open("about")
+
+    // The input window, shown and active as the start-up leaves it; null if it never became active.
+    frmMain* showInputWindow()
+    {
+        program.showMainWindow();
+        frmMain* main = program.mainWindow();
+        main->activateWindow();
+        return QTest::qWaitForWindowActive(main) ? main : nullptr;
+    }
+
+    // The window a test row names, opened from the input window as a user opens it: "input",
+    // "result" (after a reading), "closing" (after leaving the input window) or "about".
+    QWidget* open(const QString& window)
+    {
+        if (!program.mainWindow())
+            program.showMainWindow();
+        frmMain* main = program.mainWindow();
+        if (window == QLatin1String("result")) {
+            child<QLineEdit>(main, "txtFirstName")->setText(QStringLiteral("A"));
+            child<QLineEdit>(main, "txtLastName")->setText(QStringLiteral("B"));
+            QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+            return program.resultWindow();
+        }
+        if (window == QLatin1String("closing")) {
+            main->close();
+            return program.nagScreen();
+        }
+        if (window == QLatin1String("about")) {
+            about = std::make_unique<frmAbout>(help, main);
+            return about.get();
+        }
+        return main;
+    }
+};
 
 // Windows closed with WA_DeleteOnClose go away on the next pass of the event loop.
 inline void processDeferredDeletes()

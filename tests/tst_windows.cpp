@@ -1,0 +1,207 @@
+// What every window shares: the keyboard reaches every control and link, and screen readers name them.
+#include "LinkLabel.h"
+#include "ProgramFixture.h"
+
+#include <QAccessible>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace Tessivane;
+using namespace Tessivane::Testing;
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fixture = std::make_unique<ProgramFixture>();
+        m_main = m_fixture->showInputWindow();
+        QVERIFY(m_main);
+    }
+
+    void cleanup()
+    {
+        m_fixture.reset();
+        processDeferredDeletes();
+    }
+
+    // The order each window defines, then its links; a link is pressed by Enter and Space.
+    // The first row is the first window this process builds: its links are links too.
+    void tabOrderReachesTheLinks_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("input") << "input"
+                               << "txtFirstName txtMiddleName txtLastName cboMonth cboDate cboYear cmdNext Label61 "
+                                  "lblCobrand txtFirstName";
+        QTest::newRow("result") << "result"
+                                << "cmdback txtDisplay Label61 lblCobrand cmdback";
+        QTest::newRow("closing") << "closing"
+                                 << "cmdClose Check1 txtName cmdSubmit txtEmail txtFriendEmail txtFriendName "
+                                    "txtMessage lblGoToHome cmdClose";
+        QTest::newRow("about") << "about"
+                               << "cmdOK lblHomePage lblCobrand cmdOK";
+    }
+
+    void tabOrderReachesTheLinks()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, names);
+        const QStringList order = names.split(u' ');
+        QWidget* shown = m_fixture->open(window);
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitFor([shown] { return QApplication::activeWindow() == shown; }));
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+        int pressed = 0;
+        for (const QString& name : order.mid(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focused = QApplication::focusWidget();
+            QCOMPARE(focused->objectName(), name);
+            auto* link = qobject_cast<LinkLabel*>(focused);
+            if (!link)
+                continue;
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(link);
+            QCOMPARE(reader->role(), QAccessible::Link);
+            QCOMPARE(reader->text(QAccessible::Name), link->text());
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+                QTest::keyClick(link, key);
+            pressed += 2;
+        }
+        QCOMPARE(m_fixture->fakes.browser.opened.size(), pressed);
+    }
+
+    // Screen readers name each entry by its label or its own accessible name.
+    void entriesHaveAccessibleNames_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first name") << "input"
+                                    << "txtFirstName"
+                                    << "First Name";
+        QTest::newRow("middle name") << "input"
+                                     << "txtMiddleName"
+                                     << "Middle Name";
+        QTest::newRow("last name") << "input"
+                                   << "txtLastName"
+                                   << "Last Name";
+        QTest::newRow("month") << "input"
+                               << "cboMonth"
+                               << "Month of birth";
+        QTest::newRow("day") << "input"
+                             << "cboDate"
+                             << "Day of birth";
+        QTest::newRow("year") << "input"
+                              << "cboYear"
+                              << "Year of birth";
+        QTest::newRow("report") << "result"
+                                << "txtDisplay"
+                                << "Your reading";
+        QTest::newRow("own name") << "closing"
+                                  << "txtName"
+                                  << "Your name";
+        QTest::newRow("own address") << "closing"
+                                     << "txtEmail"
+                                     << "Your email address";
+        QTest::newRow("message") << "closing"
+                                 << "txtMessage"
+                                 << "Your message";
+        QTest::newRow("friend's name") << "closing"
+                                       << "txtFriendName"
+                                       << "Friend's name";
+        QTest::newRow("friend's address") << "closing"
+                                          << "txtFriendEmail"
+                                          << "Friend's email address";
+    }
+
+    void entriesHaveAccessibleNames()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QWidget* parent = m_fixture->open(window);
+        QVERIFY(parent);
+        auto* widget = parent->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+    }
+
+    // Enter presses the focused push button as Space does, once however long it is held.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<int>("presses");
+        // clang-format off
+        QTest::newRow("Enter on Next")             << "input"   << "cmdNext"   << int(Qt::Key_Return) << 0 << false << 1;
+        QTest::newRow("keypad Enter on Next")      << "input"   << "cmdNext"   << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+        QTest::newRow("Space on Next")             << "input"   << "cmdNext"   << int(Qt::Key_Space) << 0 << false << 1;
+        QTest::newRow("held Enter repeats nothing") << "input"  << "cmdNext"   << int(Qt::Key_Return) << 0 << true << 0;
+        QTest::newRow("Ctrl+Enter is no press")    << "input"   << "cmdNext"   << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+        QTest::newRow("Enter on Back")             << "result"  << "cmdback"   << int(Qt::Key_Return) << 0 << false << 1;
+        QTest::newRow("Enter on Refer A Friend")   << "closing" << "cmdSubmit" << int(Qt::Key_Return) << 0 << false << 1;
+        QTest::newRow("Enter on Exit")             << "closing" << "cmdClose"  << int(Qt::Key_Return) << 0 << false << 1;
+        QTest::newRow("Check1 keeps its own keys") << "closing" << "Check1"    << int(Qt::Key_Return) << 0 << false << 0;
+        QTest::newRow("OK stays the default")      << "about"   << "cmdOK"     << int(Qt::Key_Return) << 0 << false << 1;
+        // clang-format on
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, held);
+        QFETCH(int, presses);
+        auto* target = m_fixture->open(window)->findChild<QAbstractButton*>(button);
+        QVERIFY(target);
+        QSignalSpy clicked(target, &QAbstractButton::clicked);
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        QKeyEvent press(QEvent::KeyPress, key, mods, key == Qt::Key_Space ? QStringLiteral(" ") : QString(), held);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, press.text(), held);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+        QCOMPARE(clicked.count(), presses);
+    }
+
+    // Screen readers announce a window as it opens only when it has a window's role.
+    void windowsHaveAWindowRoleAndTheirTitle_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("input") << "input";
+        QTest::newRow("result") << "result";
+        QTest::newRow("closing") << "closing";
+        QTest::newRow("about") << "about";
+    }
+
+    void windowsHaveAWindowRoleAndTheirTitle()
+    {
+        QFETCH(QString, window);
+        QWidget* widget = m_fixture->open(window);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible);
+        QVERIFY2(accessible->role() == QAccessible::Window || accessible->role() == QAccessible::Dialog,
+                 qPrintable(QString::number(accessible->role())));
+        QCOMPARE(accessible->text(QAccessible::Name), widget->windowTitle());
+        // Menus are windows of their own type, and keep the role of a menu.
+        for (QMenu* menu : widget->findChildren<QMenu*>())
+            QCOMPARE(QAccessible::queryAccessibleInterface(menu)->role(), QAccessible::PopupMenu);
+    }
+
+private:
+    std::unique_ptr<ProgramFixture> m_fixture;
+    frmMain* m_main = nullptr;
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
