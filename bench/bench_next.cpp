@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
     for (int press = 0; press < 7; ++press) {
         QElapsedTimer timer;
         timer.start();
-        main->cmdNext_Click();
+        main->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
         frmPlaneOfExOrPerExpect* result = program.resultWindow();
         onScreen(result);
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "bench_next: unexpected report\n");
             return 1;
         }
-        result->cmdback_Click();
+        result->findChild<QPushButton*>(QStringLiteral("cmdback"))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
@@ -77,10 +77,10 @@ int main(int argc, char* argv[])
 
     main->findChild<QLineEdit*>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("MARY"));
     const auto reading = [&] {
-        main->cmdNext_Click();
+        main->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
         frmPlaneOfExOrPerExpect* result = program.resultWindow();
         result->grab();
-        result->cmdback_Click();
+        result->findChild<QPushButton*>(QStringLiteral("cmdback"))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     };

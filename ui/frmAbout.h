@@ -21,6 +21,7 @@ public:
     frmAbout(modHelp& help, QWidget* parent);
     ~frmAbout() override;
 
+private slots:
     void cmdOK_Click();
     void lblHomePage_Click();
     void lblCobrand_Click();

@@ -30,6 +30,11 @@ public:
     void Form_Load();
     void bringToFront(PromotionLabel label);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
     void cmdNext_Click();
     void cmdExit_Click();
     void mnuNext_Click();
@@ -43,10 +48,6 @@ public:
     void txtFirstName_KeyPress(char16_t& keyAscii);
     void txtMiddleName_KeyPress(char16_t& keyAscii);
     void txtLastName_KeyPress(char16_t& keyAscii);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Unload();

@@ -30,6 +30,11 @@ public:
     // The appeal shown for a draw n of 0..3.
     static QString appeal(int n);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
     void Check1_Click(bool checked);
     void lblGoToHome_Click();
     void cmdSubmit_Click();
@@ -40,10 +45,6 @@ public:
     void txtBox_GotFocus(const ReferralBox& box);
     void txtBox_LostFocus(const ReferralBox& box);
     void txtBox_KeyPress(const ReferralBox& box, char16_t& keyAscii);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Unload();

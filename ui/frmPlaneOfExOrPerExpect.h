@@ -28,15 +28,16 @@ public:
     // Inserts the pieces one by one at the caret of the report box, then puts the caret at the start.
     void WriteReport(const ReportPieces& pieces);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
     void cmdback_Click();
     void txtDisplay_Change();
     void txtDisplay_Click();
     void txtDisplay_MouseDown();
     void txtDisplay_MouseMove();
     void txtDisplay_MouseUp();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Unload();
