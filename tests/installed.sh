@@ -7,6 +7,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib/check.sh
 source scripts/lib/packages.sh
 source scripts/lib/session.sh
+source scripts/lib/xwindows.sh
 source scripts/lib/xvfb.sh
 
 package=$(ls build/release/tessivane_*.deb 2>/dev/null | head -n 1)
@@ -24,14 +25,7 @@ start_xvfb "$work" || exit 1
 private_user "$work"
 $command 2>"$work/app.log" &
 app=$!
-opened() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name '^Tessivane  v' >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-check "the menu entry opens the input window" opened
+check "the menu entry opens the input window" shown '^Tessivane  v'
 kill "$app" "$xvfb" 2>/dev/null
 wait 2>/dev/null
 rm -rf "$work"

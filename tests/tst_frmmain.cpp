@@ -33,23 +33,13 @@ void type(QWidget* widget, const QString& text)
 
 } // namespace
 
-class TestFrmMain : public QObject
+class TestFrmMain : public QObject, InputWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_fixture = std::make_unique<ProgramFixture>();
-        m_main = m_fixture->showInputWindow();
-        QVERIFY(m_main);
-    }
-
-    void cleanup()
-    {
-        m_fixture.reset();
-        processDeferredDeletes();
-    }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
 
     void loadFillsTheDateListsAfterTheReminder()
     {
@@ -332,10 +322,6 @@ private slots:
         auto* label = main->findChild<QWidget*>(front);
         QCOMPARE(label->parentWidget()->childAt(label->geometry().center()), label);
     }
-
-private:
-    std::unique_ptr<ProgramFixture> m_fixture;
-    frmMain* m_main = nullptr;
 };
 
 QTEST_MAIN(TestFrmMain)

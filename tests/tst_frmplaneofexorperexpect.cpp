@@ -17,23 +17,13 @@
 using namespace Tessivane;
 using namespace Tessivane::Testing;
 
-class TestFrmPlaneOfExOrPerExpect : public QObject
+class TestFrmPlaneOfExOrPerExpect : public QObject, InputWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_fixture = std::make_unique<ProgramFixture>();
-        m_main = m_fixture->showInputWindow();
-        QVERIFY(m_main);
-    }
-
-    void cleanup()
-    {
-        m_fixture.reset();
-        processDeferredDeletes();
-    }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
 
     void nextBackNextShowsOneReportInAFreshWindow()
     {
@@ -192,10 +182,6 @@ private slots:
         }
         QCOMPARE(m_fixture->fakes.browser.opened, expected);
     }
-
-private:
-    std::unique_ptr<ProgramFixture> m_fixture;
-    frmMain* m_main = nullptr;
 };
 
 QTEST_MAIN(TestFrmPlaneOfExOrPerExpect)

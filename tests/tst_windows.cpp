@@ -10,23 +10,13 @@
 using namespace Tessivane;
 using namespace Tessivane::Testing;
 
-class TestWindows : public QObject
+class TestWindows : public QObject, InputWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_fixture = std::make_unique<ProgramFixture>();
-        m_main = m_fixture->showInputWindow();
-        QVERIFY(m_main);
-    }
-
-    void cleanup()
-    {
-        m_fixture.reset();
-        processDeferredDeletes();
-    }
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
 
     // The order each window defines, then its links; a link is pressed by Enter and Space.
     // The first row is the first window this process builds: its links are links too.
@@ -197,10 +187,6 @@ private slots:
         for (QMenu* menu : widget->findChildren<QMenu*>())
             QCOMPARE(QAccessible::queryAccessibleInterface(menu)->role(), QAccessible::PopupMenu);
     }
-
-private:
-    std::unique_ptr<ProgramFixture> m_fixture;
-    frmMain* m_main = nullptr;
 };
 
 QTEST_MAIN(TestWindows)

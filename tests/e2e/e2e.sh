@@ -28,24 +28,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/session.sh"
 private_user "$work"
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/check.sh"
-# TITLE [OTHER]: the one visible window whose title matches, other than the
-# window OTHER (one that is on its way out), waiting up to 10 s for it.
-window() {
-    local ids
-    for _ in $(seq 100); do
-        ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${2:-none}")
-        [ "$(printf '%s' "$ids" | grep -c .)" -eq 1 ] && { echo "$ids"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-gone() {
-    for _ in $(seq 50); do
-        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xwindows.sh"
 focus() { xdotool windowfocus --sync "$1" && sleep 0.2; }
 keys() { xdotool key --delay 60 "$@" && sleep 0.4; }
 typed() { xdotool type --delay 40 "$1" && sleep 0.2; }
@@ -66,16 +49,6 @@ give_up() {
     echo "e2e: $passed passed, $((failed + 1)) failed"
     exit 1
 }
-# Waits up to 5 s for PID to end and returns its status; kills it after that.
-finished() {
-    for _ in $(seq 50); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill "$1" 2>/dev/null && echo "still running after 5 s: killed"
-    wait "$1"
-}
-equals() { [ "$1" = "$2" ] || { printf 'expected: %q\nactual:   %q\n' "$2" "$1"; return 1; }; }
 alive() { kill -0 "$1" 2>/dev/null; }
 
 xdotool mousemove 1000 700 # out of the way of every window

@@ -13,32 +13,11 @@ program=$1
 site_base=$2
 report_probe=$3
 wine_run=$4
-here=$(dirname "${BASH_SOURCE[0]}")
-work=$(mktemp -d)
-cleanup() {
-    wineserver -k 2>/dev/null
-    kill ${openbox:-} ${xvfb:-} 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-source "$here/../../scripts/lib/xvfb.sh"
-source "$here/../../scripts/lib/check.sh"
-start_xvfb "$work" || exit 1
-openbox >/dev/null 2>&1 &
-openbox=$!
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
 # A Wine prefix of its own, and a stand-in browser on the Unix PATH.
-export TESSIVANE_WINEPREFIX=$work/prefix WINEPREFIX=$work/prefix HOME=$work/home
-mkdir -p "$work/bin" "$HOME"
-cat >"$work/bin/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$1" >>"$work/opened"
-STUB
-chmod +x "$work/bin/xdg-open"
-export PATH=$work/bin:$PATH
-unset BROWSER DEFAULT_BROWSER
+private_user "$work"
+export TESSIVANE_WINEPREFIX=$work/prefix WINEPREFIX=$work/prefix
 "$wine_run" cmd /c exit 0 >/dev/null 2>&1 # makes the prefix
 # Wine's own sans-serif face for its dialog font, as Windows has Tahoma.
 cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
@@ -46,37 +25,12 @@ cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev
 key='HKCU\Software\Quennic Softwares\tessivane\Settings'
 stored() { "$wine_run" reg query "$key" /v LastUpdateOffer 2>/dev/null | tr -d '\r' | awk '/LastUpdateOffer/ {print $3}'; }
 
-window() { # TITLE [OTHER]: the one visible window with that title, other than OTHER, within 15 s
-    local ids
-    for _ in $(seq 150); do
-        ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${2:-none}")
-        [ "$(printf '%s' "$ids" | grep -c .)" -eq 1 ] && { echo "$ids"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-gone() {
-    for _ in $(seq 50); do
-        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
 focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.3; }
 keys() { xdotool key --delay 80 "$@" && sleep 0.5; }
 typed() { xdotool type --delay 60 "$1" && sleep 0.3; }
 paste() { printf '%s' "$1" | xclip -selection clipboard && sleep 0.2 && keys ctrl+a ctrl+v; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1 && sleep 0.6 && xdotool mousemove 1000 700; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null | tr -d '\r'; }
-equals() { [ "$1" = "$2" ] || { printf 'expected: %q\nactual:   %q\n' "$2" "$1"; return 1; }; }
-finished() { # PID: its status, waiting up to 10 s
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill "$1" 2>/dev/null && echo "still running after 10 s: killed"
-    wait "$1"
-}
 opened_last() { sleep 1.5 && tail -n 1 "$work/opened" 2>/dev/null; }
 page() { printf '%s/tessivane/ssd.php?page=%s' "$site_base" "$1"; }
 give_up() {
@@ -101,7 +55,7 @@ message=$(window '^Tessivane$') || give_up "a second copy says \"Application is 
 check "a second copy shows its message" test -n "$message"
 focus "$message"
 keys Return
-finished "$second"
+finished "$second" 10
 check "the second copy ends with status 0" test $? -eq 0
 
 focus "$main"
@@ -188,7 +142,7 @@ check "the referral arrives exactly" equals "$(opened_last)" "$expected"
 
 focus "$closing"
 keys alt+x
-finished "$app"
+finished "$app" 10
 check "Exit ends the program with status 0" test $? -eq 0
 
 # A reminder left 20 days ago: the update question comes before the input window.
@@ -205,7 +159,7 @@ check "the input window follows the question" test -n "$main"
 focus "$main"
 keys alt+f x
 closing=$(window "^Tessivane v${TESSIVANE_VERSION//./\\.}$") && focus "$closing" && keys alt+x
-finished "$app"
+finished "$app" 10
 check "the program ends with status 0 again" test $? -eq 0
 
 # Wine's own warnings are not the program's: DPI awareness is not implemented.

@@ -7,20 +7,7 @@ set -uo pipefail
 
 setup=$1
 wine_run=$2
-here=$(dirname "${BASH_SOURCE[0]}")
-work=$(mktemp -d)
-cleanup() {
-    wineserver -k 2>/dev/null
-    kill ${openbox:-} ${xvfb:-} 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-source "$here/../../scripts/lib/xvfb.sh"
-source "$here/../../scripts/lib/check.sh"
-start_xvfb "$work" || exit 1
-openbox >/dev/null 2>&1 &
-openbox=$!
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
 # The installed program must run on what it installed: no DLLs from the build.
 export TESSIVANE_WINDOWS_QT= TESSIVANE_WINEPREFIX=$work/prefix WINEPREFIX=$work/prefix HOME=$work/home
@@ -44,19 +31,11 @@ check "with its Qt DLLs, platform plugin and licences" test -f "$folder/Qt6Widge
     "$folder/platforms/qwindows.dll" -a -f "$folder/LICENSE" -a -f "$folder/licenses/LGPL-3"
 check "the Start menu has a Tessivane shortcut" test -f "$shortcut"
 expected='DisplayIcon DisplayName DisplayVersion EstimatedSize InstallLocation NoModify NoRepair Publisher QuietUninstallString UninstallString '
-[ "$(values)" = "$expected" ] || printf 'expected: %s\nactual:   %s\n' "$expected" "$(values)"
-check "the uninstall key holds exactly the values Windows shows" test "$(values)" = "$expected"
+check "the uninstall key holds exactly the values Windows shows" equals "$(values)" "$expected"
 
 "$wine_run" "$folder/tessivane.exe" >"$work/app.log" 2>&1 &
 app=$!
-opened() {
-    for _ in $(seq 150); do
-        xdotool search --onlyvisible --name "^Tessivane  v${TESSIVANE_VERSION//./\\.}$" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-check "the installed program opens the input window" opened
+check "the installed program opens the input window" shown "^Tessivane  v${TESSIVANE_VERSION//./\\.}$"
 kill "$app" 2>/dev/null
 wineserver -k 2>/dev/null
 wait "$app" 2>/dev/null

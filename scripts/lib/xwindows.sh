@@ -1,0 +1,32 @@
+# Sourced by scripts that find the program's windows on an X server with xdotool.
+# Window titles are patterns (xdotool's --name). window_wait: how many tenths of
+# a second window and shown wait (10 s unless the script sets more).
+window_wait=${window_wait:-100}
+
+# window TITLE [OTHER]: the one visible window whose title matches, other than
+# the window OTHER (one that is on its way out), waiting for it.
+window() {
+    local ids
+    for _ in $(seq "$window_wait"); do
+        ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${2:-none}")
+        [ "$(printf '%s' "$ids" | grep -c .)" -eq 1 ] && { echo "$ids"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# shown TITLE: some visible window's title matches, waiting for it.
+shown() {
+    for _ in $(seq "$window_wait"); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# gone TITLE: no visible window's title matches, within 5 s.
+gone() {
+    for _ in $(seq 50); do
+        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
