@@ -1,6 +1,6 @@
 // The input window: entries, checks, menus, links, its about window and the start-up that shows it.
 #include "BuildConfig.h"
-#include "ProgramFixture.h"
+#include "InputWindowTest.h"
 #include "StartUp.h"
 #include "Titles.h"
 
@@ -33,14 +33,11 @@ void type(QWidget* widget, const QString& text)
 
 } // namespace
 
-class TestFrmMain : public QObject, InputWindowTest
+class TestFrmMain : public InputWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(start()); }
-    void cleanup() { stop(); }
-
     void loadFillsTheDateListsAfterTheReminder()
     {
         // The title as the user sees it, with two blanks; the other windows build theirs the same way.

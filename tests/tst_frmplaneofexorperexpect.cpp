@@ -1,5 +1,5 @@
 // The result window: the reading it shows, what it leaves behind, its place, the clipboard and its links.
-#include "ProgramFixture.h"
+#include "InputWindowTest.h"
 #include "Reading.h"
 #include "Report.h"
 #include "Titles.h"
@@ -17,14 +17,11 @@
 using namespace Tessivane;
 using namespace Tessivane::Testing;
 
-class TestFrmPlaneOfExOrPerExpect : public QObject, InputWindowTest
+class TestFrmPlaneOfExOrPerExpect : public InputWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(start()); }
-    void cleanup() { stop(); }
-
     void nextBackNextShowsOneReportInAFreshWindow()
     {
         QTest::keyClicks(child<QLineEdit>(m_main, "txtFirstName"), QStringLiteral("aaaa"));

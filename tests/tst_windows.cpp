@@ -1,6 +1,6 @@
 // What every window shares: the keyboard reaches every control and link, and screen readers name them.
+#include "InputWindowTest.h"
 #include "LinkLabel.h"
-#include "ProgramFixture.h"
 
 #include <QAccessible>
 #include <QMenu>
@@ -10,14 +10,11 @@
 using namespace Tessivane;
 using namespace Tessivane::Testing;
 
-class TestWindows : public QObject, InputWindowTest
+class TestWindows : public InputWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(start()); }
-    void cleanup() { stop(); }
-
     // The order each window defines, then its links; a link is pressed by Enter and Space.
     // The first row is the first window this process builds: its links are links too.
     void tabOrderReachesTheLinks_data()

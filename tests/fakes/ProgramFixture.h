@@ -69,23 +69,6 @@ struct ProgramFixture : HelpFixture
     }
 };
 
-// What a window test holds: a program of its own for each test function, with
-// the input window shown and active.
-class InputWindowTest
-{
-protected:
-    bool start()
-    {
-        m_fixture = std::make_unique<ProgramFixture>();
-        m_main = m_fixture->showInputWindow();
-        return m_main;
-    }
-    void stop();
-
-    std::unique_ptr<ProgramFixture> m_fixture;
-    frmMain* m_main = nullptr;
-};
-
 // Windows closed with WA_DeleteOnClose go away on the next pass of the event loop.
 inline void processDeferredDeletes()
 {
@@ -100,12 +83,6 @@ inline int visibleWindows()
     for (QWidget* widget : QApplication::topLevelWidgets())
         count += widget->isVisible() && (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog);
     return count;
-}
-
-inline void InputWindowTest::stop()
-{
-    m_fixture.reset();
-    processDeferredDeletes();
 }
 
 } // namespace Tessivane::Testing
