@@ -83,14 +83,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("smith") << "smith"
-                               << "SMITH";
-        QTest::newRow("punctuation and digits") << "o'neil-2"
-                                                << "O'NEIL-2";
-        QTest::newRow("accented small letter stays") << "\u00e9a"
-                                                     << "\u00e9A";
-        QTest::newRow("capitals stay") << "McD"
-                                       << "MCD";
+        // clang-format off
+        QTest::newRow("smith") << "smith" << "SMITH";
+        QTest::newRow("punctuation and digits") << "o'neil-2" << "O'NEIL-2";
+        QTest::newRow("accented small letter stays") << "\u00e9a" << "\u00e9A";
+        QTest::newRow("capitals stay") << "McD" << "MCD";
+        // clang-format on
     }
 
     void typedSmallLettersBecomeCapitals()
@@ -220,22 +218,16 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("key");
-        QTest::newRow("online help") << "mnuOnline"
-                                     << "help-web-page";
-        QTest::newRow("visit") << "mnuVisit"
-                               << "home-page";
-        QTest::newRow("update") << "mnuUpdate"
-                                << "download-web-page";
-        QTest::newRow("donate") << "mnuDonate"
-                                << "donate";
-        QTest::newRow("forum label") << "Label61"
-                                     << "home-page";
-        QTest::newRow("co-brand label") << "lblCobrand"
-                                        << "co-brand";
-        QTest::newRow("full-brand label") << "lblFullBrand"
-                                          << "fully-branded";
-        QTest::newRow("make money, once switched on") << "mkmoney"
-                                                      << "fully-branded";
+        // clang-format off
+        QTest::newRow("online help") << "mnuOnline" << "help-web-page";
+        QTest::newRow("visit") << "mnuVisit" << "home-page";
+        QTest::newRow("update") << "mnuUpdate" << "download-web-page";
+        QTest::newRow("donate") << "mnuDonate" << "donate";
+        QTest::newRow("forum label") << "Label61" << "home-page";
+        QTest::newRow("co-brand label") << "lblCobrand" << "co-brand";
+        QTest::newRow("full-brand label") << "lblFullBrand" << "fully-branded";
+        QTest::newRow("make money, once switched on") << "mkmoney" << "fully-branded";
+        // clang-format on
     }
 
     void menusAndLinksOpenTheirPages()

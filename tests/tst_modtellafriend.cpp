@@ -190,30 +190,16 @@ private slots:
         QTest::addColumn<QString>("afterFocusIn");
         QTest::addColumn<QString>("afterFocusOut");
 
-        QTest::newRow("placeholder cleared") << 0 << "Your Name"
-                                             << ""
-                                             << "Your Name";
-        QTest::newRow("placeholder with blanks") << 1 << " Your Email Address  "
-                                                 << ""
-                                                 << " Your Email Address  ";
-        QTest::newRow("other text kept") << 3 << "Bob"
-                                         << "Bob"
-                                         << "Bob";
-        QTest::newRow("blanks only") << 3 << "   "
-                                     << "   "
-                                     << "Friend's Name";
-        QTest::newRow("empty") << 4 << ""
-                               << ""
-                               << "Friend's Email Address";
-        QTest::newRow("message initial text stays") << 2 << "Your Message\r\n"
-                                                    << "Your Message\r\n"
-                                                    << "Your Message\r\n";
-        QTest::newRow("message line break only") << 2 << "\r\n"
-                                                 << "\r\n"
-                                                 << "\r\n";
-        QTest::newRow("case-sensitive") << 0 << "your name"
-                                        << "your name"
-                                        << "your name";
+        // clang-format off
+        QTest::newRow("placeholder cleared") << 0 << "Your Name" << "" << "Your Name";
+        QTest::newRow("placeholder with blanks") << 1 << " Your Email Address  " << "" << " Your Email Address  ";
+        QTest::newRow("other text kept") << 3 << "Bob" << "Bob" << "Bob";
+        QTest::newRow("blanks only") << 3 << "   " << "   " << "Friend's Name";
+        QTest::newRow("empty") << 4 << "" << "" << "Friend's Email Address";
+        QTest::newRow("message initial text stays") << 2 << "Your Message\r\n" << "Your Message\r\n" << "Your Message\r\n";
+        QTest::newRow("message line break only") << 2 << "\r\n" << "\r\n" << "\r\n";
+        QTest::newRow("case-sensitive") << 0 << "your name" << "your name" << "your name";
+        // clang-format on
     }
 
     void placeholders()

@@ -162,14 +162,7 @@ private slots:
     }
 
     // Screen readers announce a window as it opens only when it has a window's role.
-    void windowsHaveAWindowRoleAndTheirTitle_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::newRow("input") << "input";
-        QTest::newRow("result") << "result";
-        QTest::newRow("closing") << "closing";
-        QTest::newRow("about") << "about";
-    }
+    void windowsHaveAWindowRoleAndTheirTitle_data() { addWindowRows(); }
 
     void windowsHaveAWindowRoleAndTheirTitle()
     {

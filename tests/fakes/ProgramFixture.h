@@ -29,6 +29,14 @@ template <typename T> T* child(QWidget* window, const char* name)
     return found;
 }
 
+// The windows ProgramFixture::open knows, as the rows of a test table with the column "window".
+inline void addWindowRows()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"input", "result", "closing", "about"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
 struct ProgramFixture : HelpFixture
 {
     modTellAFriend referral {fakes.messages, help};
