@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -232,12 +232,14 @@ void shrinkToWidth(QLabel* label, int maxWidth)
 
 namespace {
 
-// Read as PNG and nothing else: Qt's built-in reader, no image plugin asked or loaded.
+// Raw RGBA pixels, read where the resource lies: nothing is decoded or loaded.
 QPixmap iconOfSize(int size)
 {
-    QImageReader reader(QStringLiteral(":/icons/tessivane-%1.png").arg(size), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QResource pixels(QStringLiteral(":/icons/tessivane-%1.rgba").arg(size));
+    if (pixels.size() != static_cast<qint64>(size) * size * 4
+        || pixels.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    return QPixmap::fromImage(QImage(pixels.data(), size, size, size * 4, QImage::Format_RGBA8888));
 }
 
 } // namespace
