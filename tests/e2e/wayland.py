@@ -122,6 +122,9 @@ INPUT, CLOSING = "Tessivane  v" + VERSION, "Tessivane v" + VERSION
 app = start()
 main = wait_for(lambda: window(app.pid, INPUT, pyatspi.ROLE_FRAME)) or give_up("the input window opens")
 check("the input window opens as a frame", True)
+forum = wait_for(lambda: pyatspi.findDescendant(main, lambda a: a.name.startswith("Join our free discussion forum")))
+check("the first window's links are links to screen readers", forum is not None and forum.getRole() == pyatspi.ROLE_LINK,
+      f"role: {forum.getRoleName() if forum else None}")
 
 second = start()
 alert = wait_for(lambda: window(second.pid, "Tessivane", pyatspi.ROLE_ALERT))
