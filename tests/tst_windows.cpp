@@ -3,6 +3,7 @@
 #include "LinkLabel.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -117,6 +118,39 @@ private slots:
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
+    }
+
+    // A date list holds its entries where Qt puts them and reads its entry as its
+    // value and its text; the name says what it is for (above).
+    void listsReadTheirEntries_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("next");
+        // clang-format off
+        QTest::newRow("month") << "cboMonth" << 12  << "January" << "February";
+        QTest::newRow("day")   << "cboDate"  << 31  << "1"       << "2";
+        QTest::newRow("year")  << "cboYear"  << 151 << "1900"    << "1901";
+        // clang-format on
+    }
+
+    void listsReadTheirEntries()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, entries);
+        QFETCH(QString, first);
+        QFETCH(QString, next);
+        auto* box = m_main->findChild<QComboBox*>(list);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+        QCOMPARE(reader->text(QAccessible::Value), first);
+        QCOMPARE(reader->textInterface()->text(0, reader->textInterface()->characterCount()), first);
+        QCOMPARE(reader->childCount(), 1);
+        QCOMPARE(reader->child(0)->childCount(), entries);
+        QCOMPARE(reader->indexOfChild(reader->child(0)), 0);
+
+        box->setCurrentIndex(1);
+        QCOMPARE(reader->textInterface()->text(0, reader->textInterface()->characterCount()), next);
     }
 
     // Enter presses the focused push button as Space does, once however long it is held.

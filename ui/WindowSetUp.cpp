@@ -2,6 +2,7 @@
 
 #include "LinkLabel.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QDialog>
@@ -41,19 +42,40 @@ public:
 
 // On Linux Qt names a drop-down list by its current entry, as a label beside it
 // would name the list; the date lists have no label, so they are named for what
-// they hold, the entry being their value.
-class NamedListInterface final : public QAccessibleWidget
+// they hold. The entry is their value, and their read-only text, which is where
+// screen readers look for it while the list is closed. The entries stay where Qt
+// puts them: the one child, the list that drops down.
+class NamedListInterface final : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit NamedListInterface(QComboBox* list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     { }
 
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return list()->currentText();
+            return entry();
         return QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return 1; }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
     }
 
     QStringList actionNames() const override
@@ -69,9 +91,47 @@ public:
             QAccessibleWidget::doAction(action);
     }
 
+    // The entry as text that can be read but neither selected nor edited.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return entry().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(entry().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    int selectionCount() const override { return 0; }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+    QString entry() const { return list()->currentText(); }
 };
+
+// A screen reader hears a list's new entry as a change of the item it is on, the
+// way Qt reports moving through a list view: the entry takes the reader's focus
+// while the list keeps the keyboard's.
+void announceEntries(QComboBox* list)
+{
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
+        if (index < 0 || !list->hasFocus() || list->view()->isVisible())
+            return;
+        QAccessibleEvent entry(list->view(), QAccessible::Focus);
+        entry.setChild(index);
+        QAccessible::updateAccessibility(&entry);
+    });
+}
 
 // A top-level plain QWidget is a bare "client" to the accessibility layer, which
 // screen readers do not announce as a window; give it the role of a window,
@@ -128,6 +188,10 @@ void setUpWindow(QWidget* window)
 {
     installAccessibility();
 
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        if (!list->accessibleName().isEmpty())
+            announceEntries(list);
+    }
     if (qobject_cast<QDialog*>(window))
         return;
     // Unloaded when closed; only the modal about window lives on the caller's stack.

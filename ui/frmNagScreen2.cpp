@@ -230,8 +230,18 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
             continue;
         switch (event->type()) {
         case QEvent::FocusIn:
-            if (movesFocus(event))
-                txtBox_GotFocus(box);
+            // Qt tells screen readers of the focus only after this event; a box
+            // that changed before they knew of it would be taken for a silent
+            // move and not announced. So the box is emptied once it has the focus.
+            if (movesFocus(event)) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, &box] {
+                        if (control(box)->hasFocus())
+                            txtBox_GotFocus(box);
+                    },
+                    Qt::QueuedConnection);
+            }
             break;
         case QEvent::FocusOut:
             if (movesFocus(event))

@@ -1,0 +1,209 @@
+"""Drives Tessivane by the keyboard alone under Orca and checks, step by step,
+what Orca says: the journey a blind user takes through every window.
+
+Usage: orca.py PROGRAM SITE_BASE WORKDIR, inside a D-Bus session, with DISPLAY
+set to an X server that runs a window manager.
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+program, site_base, work = sys.argv[1:4]
+here = os.path.dirname(os.path.abspath(__file__))
+version = os.environ["TESSIVANE_VERSION"]
+log = os.path.join(work, "orca.log")
+passed = failed = 0
+processes = []
+
+
+def check(what, ok, detail=""):
+    global passed, failed
+    if ok:
+        passed += 1
+        print(f"ok: {what}")
+    else:
+        failed += 1
+        print(f"FAILED: {what}" + (f"\n{detail}" if detail else ""))
+    return ok
+
+
+def finish(code=None):
+    for process in processes:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+    if code is not None:
+        sys.exit(code)
+    print(f"orca: {passed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
+
+
+def said():
+    """Everything Orca has said so far, one utterance an entry, key echo left out."""
+    try:
+        text = open(log, encoding="utf-8", errors="replace").read()
+    except FileNotFoundError:
+        return []
+    # An utterance may go on over indented lines; key echo ends "' {".
+    spoken = re.findall(r"SPEECH OUTPUT: '(.*?)'( ?)\{", text, re.S)
+    return [re.sub(r"\n\s*", " ", s) for s, echo in spoken if not echo]
+
+
+def settle():
+    """Waits until Orca has been quiet for a moment."""
+    count, quiet_since = len(said()), time.monotonic()
+    while time.monotonic() - quiet_since < 0.5:
+        time.sleep(0.1)
+        if len(said()) != count:
+            count, quiet_since = len(said()), time.monotonic()
+
+
+def press(keys):
+    subprocess.run(["xdotool", "key", "--delay", "80", *keys.split()], check=False)
+
+
+def hears(what, keys, *expected, since=None, seconds=8):
+    """Presses keys (xdotool's names) and checks that Orca then says every
+    expected text, in order, within seconds; with since, what it said from that
+    utterance on (the count said() had then)."""
+    if since is None:
+        settle()
+        start = len(said())
+    else:
+        start = since
+    if keys:
+        press(keys)
+    end = time.monotonic() + seconds
+    while True:
+        heard = " | ".join(said()[start:])
+        position, found = 0, True
+        for text in expected:
+            position = heard.find(text, position)
+            if position < 0:
+                found = False
+                break
+            position += len(text)
+        if found or time.monotonic() > end:
+            break
+        time.sleep(0.1)
+    return check(what, found, f"expected, in order: {list(expected)}\nheard: {heard or '(nothing)'}")
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=False)
+
+
+def start(*command, **kwargs):
+    process = subprocess.Popen(command, **kwargs)
+    processes.append(process)
+    return process
+
+
+def exit_status(process, seconds=5):
+    try:
+        return process.wait(timeout=seconds)
+    except subprocess.TimeoutExpired:
+        return "still running"
+
+
+# The screen reader, ready before the program starts, as on a user's desktop.
+screen_reader = start("/usr/bin/python3", os.path.join(here, "screen_reader.py"), log,
+                      stdout=open(os.path.join(work, "orca.out"), "w"), stderr=subprocess.STDOUT)
+for _ in range(300):
+    if "Screen reader on." in said() or screen_reader.poll() is not None:
+        break
+    time.sleep(0.1)
+if screen_reader.poll() is not None:
+    output = open(os.path.join(work, "orca.out")).read()
+    if "Another screen reader process is already running" in output:
+        # Orca would have to end the user's own screen reader to run here.
+        print("orca: skipped: another Orca runs for this user, and the test does not replace it")
+        finish(77)
+    print(output)
+if not check("Orca starts", "Screen reader on." in said()):
+    finish()
+
+# The last update offer is old, so the program starts with its question.
+store = os.path.join(os.environ["XDG_CONFIG_HOME"], os.path.basename(program) + ".conf")
+with open(store, "w") as settings:
+    settings.write("[Settings]\nLastUpdateOffer=2020-01-01\n")
+app_log = open(os.path.join(work, "app.log"), "w")
+main_title = f"Tessivane  v{version}"
+mark = len(said())
+app = start(program, stdout=app_log, stderr=subprocess.STDOUT)
+hears("the update question is read with its buttons", None, "alert Tessivane",
+      "There maybe an update to this software available Do you want to check for an update?", "Yes push button",
+      since=mark)
+hears("Tab reaches No", "Tab", "No push button")
+hears("No answered: the input window and its first box", "Return", f"{main_title} frame", "First Name text")
+
+settle()
+mark = len(said())
+second = start(program, stdout=app_log, stderr=subprocess.STDOUT)
+hears("a second copy says so", None, "Application is already running", "OK push button", since=mark)
+hears("its OK ends it and the first box is back", "Return", "First Name text")
+check("the second copy ends with status 0", exit_status(second) == 0)
+
+hears("Next with no name is refused aloud", "alt+n", "Please Enter Your First Name", "OK push button")
+hears("the refusal's OK brings back the first box", "Return", "First Name text")
+type_text("mary")
+hears("Tab to the middle name", "Tab", "Middle Name text")
+hears("Tab to the last name", "Tab", "Last Name text")
+type_text("watson")
+
+hears("the month list says what it holds and its entry", "Tab", "Month of birth combo box", "January")
+hears("Down says the new month", "Down", "February")
+hears("the day list says what it holds and its entry", "Tab", "Day of birth combo box", "1")
+hears("End says the last day", "End", "31")
+hears("Home says the first day", "Home", "1")
+hears("the year list says what it holds and its entry", "Tab", "Year of birth combo box", "1900")
+hears("a typed digit says the year it finds", "2", "2000")
+hears("Shift+Tab back to the day keeps its entry", "shift+Tab", "Day of birth combo box", "1")
+hears("Tab to Next", "Tab Tab", "Next push button")
+
+hears("Next opens the result window on Back", "Return", f"{main_title} frame", "Back push button")
+hears("Tab reaches the reading and its first line", "Tab", "Your reading read only text",
+      "Your Plane of Expression is towards Emotional")
+hears("Down reads on: a blank line", "Down", "blank")
+hears("Down reads on", "Down", "Your Personal Expression:")
+hears("Down reads the first plane", "Down", "Mental Ability 30 - Average")
+hears("Tab reaches the forum link", "Tab", "discussion forum", "link")
+opened = os.path.join(work, "opened")
+press("Return")
+settle()
+check("the link opened the home page",
+      os.path.exists(opened) and open(opened).read().splitlines()[-1:] == [f"{site_base}/tessivane/ssd.php?page=home-page"])
+hears("Back returns to the input window", "alt+b", f"{main_title} frame")
+
+hears("the Help menu opens", "alt+h", "Online Help")
+hears("the about window is a dialog with its text and OK", "a", f"{main_title} dialog",
+      "Tessivane Software gives you an idea about your personality", "OK push button")
+hears("Tab reaches the about window's first link", "Tab", "Visit us at", "link")
+hears("Tab reaches its second link", "Tab", "link")
+hears("Escape closes it", "Escape", f"{main_title} frame")
+
+hears("the File menu opens on Next", "alt+f", "Next")
+hears("Exit shows the closing window on its Exit button", "x", f"Tessivane v{version} frame", "Exit push button")
+closing_stops = [
+    ("the check box drawn as a button", ["Click Here To Visit", "check box"]),
+    ("your name, empty", ["Your name text"]),
+    ("Refer A Friend Now", ["Refer A Friend Now push button"]),
+    ("your address, empty", ["Your email address text"]),
+    ("your friend's address, empty", ["Friend's email address text"]),
+    ("your friend's name, empty", ["Friend's name text"]),
+    ("the message box", ["Your message text"]),
+    ("the link to the maker's software", ["Click Here To Visit Quennic Softwares link"]),
+    ("back to Exit", ["Exit push button"]),
+]
+for what, expected in closing_stops:
+    hears(f"Tab in the closing window: {what}", "Tab", *expected)
+press("Return")
+check("Exit ends the program with status 0", exit_status(app) == 0)
+
+if failed:
+    print("--- the program's output:")
+    app_log.flush()
+    print(open(os.path.join(work, "app.log")).read())
+finish()

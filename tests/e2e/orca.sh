@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# What a blind user hears: the program driven by the keyboard alone under Orca,
+# Debian's screen reader, on its own X server with a window manager and a
+# private D-Bus session and accessibility bus. Each step checks what Orca said.
+# Usage: orca.sh PROGRAM SITE_BASE
+set -uo pipefail
+
+here=$(dirname "${BASH_SOURCE[0]}")
+if ! command -v orca >/dev/null; then
+    echo "orca: skipped: Orca (Debian's package orca) is not installed, so nothing was heard"
+    exit 77
+fi
+work=$(mktemp -d)
+cleanup() {
+    local pid
+    for pid in ${openbox:-} ${xvfb:-}; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+source "$here/../../scripts/lib/xvfb.sh"
+start_xvfb "$work" || exit 1
+source "$here/../../scripts/lib/session.sh"
+private_user "$work"
+export XDG_DATA_HOME=$work/home/.local/share
+unset XDG_SESSION_ID QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+openbox=$!
+
+# The session bus and the accessibility bus live only as long as the driver.
+# (Their daemons complain on stderr that they may not raise their file limit.)
+dbus-run-session -- /usr/bin/python3 "$here/orca.py" "$@" "$work" \
+    2> >(grep -v 'fd limit\|Activating service\|Successfully activated\|SpiRegistry daemon' >&2)
