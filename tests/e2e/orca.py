@@ -199,6 +199,14 @@ closing_stops = [
 ]
 for what, expected in closing_stops:
     hears(f"Tab in the closing window: {what}", "Tab", *expected)
+    if what == "Refer A Friend Now":
+        hears("Refer A Friend Now with the form untouched is refused aloud", "Return", "Please Enter Proper Email Address",
+              "OK push button")
+        hears("its OK brings back the button", "Return", "Refer A Friend Now push button")
+    elif what == "your address, empty":
+        hears("a blank in an address is refused aloud", "space", "Email Address Cannot Contain Space",
+              "OK push button")
+        hears("its OK brings back the box", "Return", "Your email address text")
 press("Return")
 check("Exit ends the program with status 0", exit_status(app) == 0)
 
