@@ -41,14 +41,14 @@ def finish(code=None):
 
 
 def said():
-    """Everything Orca has said so far, one utterance an entry, key echo left out."""
+    """Everything Orca has said so far, one utterance an entry (key echo too)."""
     try:
         text = open(log, encoding="utf-8", errors="replace").read()
     except FileNotFoundError:
         return []
-    # An utterance may go on over indented lines; key echo ends "' {".
-    spoken = re.findall(r"SPEECH OUTPUT: '(.*?)'( ?)\{", text, re.S)
-    return [re.sub(r"\n\s*", " ", s) for s, echo in spoken if not echo]
+    # An utterance may go on over indented lines.
+    spoken = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", text, re.S)
+    return [re.sub(r"\n\s*", " ", s) for s in spoken]
 
 
 def settle():
