@@ -10,23 +10,14 @@ import subprocess
 import sys
 import time
 
+import checks
+from checks import check, summary
+
 program, site_base, work = sys.argv[1:4]
 here = os.path.dirname(os.path.abspath(__file__))
 version = os.environ["TESSIVANE_VERSION"]
 log = os.path.join(work, "orca.log")
-passed = failed = 0
 processes = []
-
-
-def check(what, ok, detail=""):
-    global passed, failed
-    if ok:
-        passed += 1
-        print(f"ok: {what}")
-    else:
-        failed += 1
-        print(f"FAILED: {what}" + (f"\n{detail}" if detail else ""))
-    return ok
 
 
 def finish(code=None):
@@ -36,8 +27,7 @@ def finish(code=None):
             process.wait()
     if code is not None:
         sys.exit(code)
-    print(f"orca: {passed} passed, {failed} failed")
-    sys.exit(1 if failed else 0)
+    sys.exit(summary("orca"))
 
 
 def print_program_output():
@@ -232,6 +222,6 @@ for what, expected in closing_stops:
 press("Return")
 check("Exit ends the program with status 0", exit_status(app) == 0)
 
-if failed:
+if checks.failed:
     print_program_output()
 finish()

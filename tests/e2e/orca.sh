@@ -4,6 +4,7 @@
 # private D-Bus session and accessibility bus. Each step checks what Orca said.
 # Usage: orca.sh PROGRAM SITE_BASE
 set -uo pipefail
+export PYTHONDONTWRITEBYTECODE=1 # nothing written beside the drivers
 
 here=$(dirname "${BASH_SOURCE[0]}")
 if ! command -v orca >/dev/null; then

@@ -13,21 +13,10 @@ import sys
 import time
 
 import pyatspi
+from checks import check, summary
 from gi.repository import GLib
 
 program, site_base, report_probe, work = sys.argv[1:5]
-passed = failed = 0
-
-
-def check(what, ok, detail=""):
-    global passed, failed
-    if ok:
-        passed += 1
-        print(f"ok: {what}")
-    else:
-        failed += 1
-        print(f"FAILED: {what}" + (f"\n{detail}" if detail else ""))
-    return ok
 
 
 def give_up(what):
@@ -38,8 +27,7 @@ def give_up(what):
 
 
 def finish():
-    print(f"e2e (wayland): {passed} passed, {failed} failed")
-    sys.exit(1 if failed else 0)
+    sys.exit(summary("e2e (wayland)"))
 
 
 def pump():

@@ -3,6 +3,7 @@
 # through the accessibility bus of a private D-Bus session, since no keys can be
 # sent to a Wayland client from outside.  Usage: wayland.sh PROGRAM SITE_BASE REPORT_PROBE
 set -uo pipefail
+export PYTHONDONTWRITEBYTECODE=1 # nothing written beside the drivers
 
 here=$(dirname "${BASH_SOURCE[0]}")
 work=$(mktemp -d)
