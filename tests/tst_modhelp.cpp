@@ -110,11 +110,11 @@ private slots:
 
     void defaultSiteAddress()
     {
-        if (SiteBase() != QStringLiteral("http://www.tessivane.example"))
+        if (SiteBase() != QStringLiteral("https://www.tessivane.example"))
             QSKIP("built for another site");
         m_fixture->help.OpenPage(Page::HomePage);
         QCOMPARE(m_fixture->fakes.browser.opened.value(0),
-                 QStringLiteral("http://www.tessivane.example/tessivane/ssd.php?page=home-page"));
+                 QStringLiteral("https://www.tessivane.example/tessivane/ssd.php?page=home-page"));
     }
 
     void twoClicksOpenTwice()
