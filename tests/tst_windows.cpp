@@ -144,6 +144,7 @@ private slots:
         auto* box = m_main->findChild<QComboBox*>(list);
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
         QCOMPARE(reader->text(QAccessible::Value), first);
+        QVERIFY(reader->textInterface());
         QCOMPARE(reader->textInterface()->text(0, reader->textInterface()->characterCount()), first);
         QCOMPARE(reader->childCount(), 1);
         QCOMPARE(reader->child(0)->childCount(), entries);

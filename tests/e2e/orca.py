@@ -185,8 +185,8 @@ hears("Tab reaches the forum link", "Tab", "discussion forum", "link")
 opened = os.path.join(work, "opened")
 press("Return")
 settle()
-check("the link opened the home page",
-      os.path.exists(opened) and open(opened).read().splitlines()[-1:] == [f"{site_base}/tessivane/ssd.php?page=home-page"])
+home_page = f"{site_base}/tessivane/ssd.php?page=home-page"
+check("the link opened the home page", os.path.exists(opened) and open(opened).read().splitlines()[-1:] == [home_page])
 hears("Back returns to the input window", "alt+b", main_title)
 
 hears("the Help menu opens", "alt+h", "Online Help")
@@ -198,27 +198,23 @@ hears("Escape closes it", "Escape", main_title)
 
 hears("the File menu opens on Next", "alt+f", "Next")
 hears("Exit shows the closing window on its Exit button", "x", f"Tessivane v{version}", button("Exit"))
-closing_stops = [
-    ("the check box drawn as a button", ["Click Here To Visit", "check box"]),
-    ("your name, empty", ["Your name text"]),
-    ("Refer A Friend Now", [button("Refer A Friend Now")]),
-    ("your address, empty", ["Your email address text"]),
-    ("your friend's address, empty", ["Friend's email address text"]),
-    ("your friend's name, empty", ["Friend's name text"]),
-    ("the message box", ["Your message text"]),
-    ("the link to the maker's software", ["Click Here To Visit Quennic Softwares link"]),
-    ("back to Exit", [button("Exit")]),
-]
-for what, expected in closing_stops:
-    hears(f"Tab in the closing window: {what}", "Tab", *expected)
-    if what == "Refer A Friend Now":
-        hears("Refer A Friend Now with the form untouched is refused aloud", "Return", "Please Enter Proper Email Address",
-              button("OK"))
-        hears("its OK brings back the button", "Return", button("Refer A Friend Now"))
-    elif what == "your address, empty":
-        hears("a blank in an address is refused aloud", "space", "Email Address Cannot Contain Space",
-              button("OK"))
-        hears("its OK brings back the box", "Return", "Your email address text")
+# Every stop of the closing window's Tab order, and the form's refusals on the way.
+for what, keys, expected in [
+    ("Tab: the check box drawn as a button", "Tab", ["Click Here To Visit", "check box"]),
+    ("Tab: your name, empty", "Tab", ["Your name text"]),
+    ("Tab: Refer A Friend Now", "Tab", [button("Refer A Friend Now")]),
+    ("the form untouched is refused aloud", "Return", ["Please Enter Proper Email Address", button("OK")]),
+    ("its OK brings back the button", "Return", [button("Refer A Friend Now")]),
+    ("Tab: your address, empty", "Tab", ["Your email address text"]),
+    ("a blank in an address is refused aloud", "space", ["Email Address Cannot Contain Space", button("OK")]),
+    ("its OK brings back the box", "Return", ["Your email address text"]),
+    ("Tab: your friend's address, empty", "Tab", ["Friend's email address text"]),
+    ("Tab: your friend's name, empty", "Tab", ["Friend's name text"]),
+    ("Tab: the message box", "Tab", ["Your message text"]),
+    ("Tab: the link to the maker's software", "Tab", ["Click Here To Visit Quennic Softwares link"]),
+    ("Tab: back to Exit", "Tab", [button("Exit")]),
+]:
+    hears(f"closing window: {what}", keys, *expected)
 press("Return")
 check("Exit ends the program with status 0", exit_status(app) == 0)
 
