@@ -27,3 +27,23 @@ set(_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 list(GET _names ${_month} _month)
 set(TESSIVANE_RELEASE_DATE_RFC2822 "${_weekday}, ${_daytext} ${_month} ${_year} 00:00:00 +0000")
 set(TESSIVANE_RELEASE_YEAR ${_year})
+
+# The time every package writes for its files: the commit's (or SOURCE_DATE_EPOCH
+# when the caller sets it), so that two builds of one commit give the same bytes.
+# Outside a git checkout it is the release date.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(TESSIVANE_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+else()
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE TESSIVANE_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    execute_process(COMMAND git rev-parse --absolute-git-dir WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE _git_dir OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    # A new commit configures anew, so the packages never carry an older time.
+    if(EXISTS "${_git_dir}/logs/HEAD")
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_git_dir}/logs/HEAD")
+    endif()
+endif()
+if(NOT TESSIVANE_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    execute_process(COMMAND date -u -d "${TESSIVANE_RELEASE_DATE}" +%s OUTPUT_VARIABLE TESSIVANE_SOURCE_DATE_EPOCH
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()

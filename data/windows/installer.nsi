@@ -2,13 +2,19 @@
 ; %LOCALAPPDATA%\Programs\Tessivane, with a Start-menu shortcut and an entry in
 ; "Apps & features".  /S installs and uninstalls without a question.
 ; makensis gets VERSION, MAKER, ICON, FILES and UNFILES (the lists of the portable
-; folder's files, made with it), LICENSE and OUTFILE from the build.
+; folder's files, made with it), LICENSE and OUTFILE from the build, and SIGN, a
+; command that signs the file named after it, when the build signs.
 
 ; The program is 64-bit, and so is its installer.
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
+
+!ifdef SIGN
+    !uninstfinalize '${SIGN} "%1"' = 0
+    !finalize '${SIGN} "%1"' = 0
+!endif
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
