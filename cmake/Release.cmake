@@ -7,32 +7,23 @@ set(TESSIVANE_MAINTAINER "Tessivane maintainers <maintainers@tessivane.example>"
 set(TESSIVANE_MAKER "Quennic Softwares")
 
 # The date as a Debian changelog writes it: "Tue, 08 Dec 2026 00:00:00 +0000".
-string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${TESSIVANE_RELEASE_DATE}")
-math(EXPR _year "${CMAKE_MATCH_1}")
-math(EXPR _month "${CMAKE_MATCH_2}")
-set(_daytext "${CMAKE_MATCH_3}")
-math(EXPR _day "${CMAKE_MATCH_3}")
-# Zeller's congruence: 0 is Saturday.
-set(_y ${_year})
-set(_m ${_month})
-if(_m LESS 3)
-    math(EXPR _m "${_m} + 12")
-    math(EXPR _y "${_y} - 1")
+execute_process(COMMAND date -u -d "${TESSIVANE_RELEASE_DATE}" +%s OUTPUT_VARIABLE _release_epoch
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+# string(TIMESTAMP) formats SOURCE_DATE_EPOCH when it is set, and only then.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(_caller_epoch "$ENV{SOURCE_DATE_EPOCH}")
 endif()
-math(EXPR _weekday "(${_day} + (13 * (${_m} + 1)) / 5 + ${_y} + ${_y} / 4 - ${_y} / 100 + ${_y} / 400) % 7")
-set(_names Sat Sun Mon Tue Wed Thu Fri)
-list(GET _names ${_weekday} _weekday)
-math(EXPR _month "${_month} - 1")
-set(_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(GET _names ${_month} _month)
-set(TESSIVANE_RELEASE_DATE_RFC2822 "${_weekday}, ${_daytext} ${_month} ${_year} 00:00:00 +0000")
-set(TESSIVANE_RELEASE_YEAR ${_year})
+set(ENV{SOURCE_DATE_EPOCH} ${_release_epoch})
+string(TIMESTAMP TESSIVANE_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
+string(TIMESTAMP TESSIVANE_RELEASE_YEAR "%Y" UTC)
+unset(ENV{SOURCE_DATE_EPOCH})
 
 # The time every package writes for its files: the commit's (or SOURCE_DATE_EPOCH
 # when the caller sets it), so that two builds of one commit give the same bytes.
 # Outside a git checkout it is the release date.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(TESSIVANE_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+if(DEFINED _caller_epoch)
+    set(ENV{SOURCE_DATE_EPOCH} "${_caller_epoch}")
+    set(TESSIVANE_SOURCE_DATE_EPOCH "${_caller_epoch}")
 else()
     execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
                     OUTPUT_VARIABLE TESSIVANE_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
@@ -44,6 +35,5 @@ else()
     endif()
 endif()
 if(NOT TESSIVANE_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
-    execute_process(COMMAND date -u -d "${TESSIVANE_RELEASE_DATE}" +%s OUTPUT_VARIABLE TESSIVANE_SOURCE_DATE_EPOCH
-                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    set(TESSIVANE_SOURCE_DATE_EPOCH ${_release_epoch})
 endif()
