@@ -57,7 +57,10 @@ frmMain::frmMain(Navigator& navigator, modHelp& help, MessageService& messages)
     setUpWindow(this);
     applyLook();
 
-    for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName}) {
+    m_nameBoxes = {{{m_ui->txtFirstName, &frmMain::txtFirstName_KeyPress},
+                    {m_ui->txtMiddleName, &frmMain::txtMiddleName_KeyPress},
+                    {m_ui->txtLastName, &frmMain::txtLastName_KeyPress}}};
+    for (const auto& [box, handler] : m_nameBoxes) {
         box->setMaxLength(std::numeric_limits<int>::max()); // a name has no length limit
         box->installEventFilter(this);
     }
@@ -233,13 +236,11 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    using Handler = void (frmMain::*)(char16_t&);
-    const std::pair<QObject*, Handler> nameBoxes[] = {{m_ui->txtFirstName, &frmMain::txtFirstName_KeyPress},
-                                                      {m_ui->txtMiddleName, &frmMain::txtMiddleName_KeyPress},
-                                                      {m_ui->txtLastName, &frmMain::txtLastName_KeyPress}};
-    for (const auto& [box, handler] : nameBoxes) {
-        if (watched == box && runKeyPress(box, event, [this, handler](char16_t& key) { (this->*handler)(key); }))
-            return true;
+    if (event->type() == QEvent::KeyPress) {
+        for (const auto& [box, handler] : m_nameBoxes) {
+            if (watched == box && runKeyPress(box, event, [this, handler](char16_t& key) { (this->*handler)(key); }))
+                return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -5,7 +5,11 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
+#include <utility>
+
+class QLineEdit;
 
 namespace Ui {
 class frmMain;
@@ -60,6 +64,8 @@ private:
     Navigator& m_navigator;
     modHelp& m_help;
     MessageService& m_messages;
+    // Each name box with its key-press handler.
+    std::array<std::pair<QLineEdit*, void (frmMain::*)(char16_t&)>, 3> m_nameBoxes {};
 };
 
 } // namespace Tessivane
