@@ -50,7 +50,6 @@ using ReferralField = QString ReferralFields::*;
 // One box of the refer-a-friend form, with all that is particular to it.
 struct ReferralBox
 {
-    const char* control; // its objectName on the closing window
     const char* placeholder;
     const char* initialText; // what it holds before the user touches it
     bool refusesBlanks; // a typed blank is refused
@@ -59,14 +58,15 @@ struct ReferralBox
     const char* parameter; // of the request
 };
 
-// In the order in which the fields are checked and sent.
+// In the order in which the fields are checked and sent: the sender's name,
+// address and message, then the friend's name and address.
 // clang-format off
 inline const ReferralBox ReferralBoxes[] = {
-    {"txtName",        "Your Name",              "Your Name",              false, &ReferralFields::SenderName,  "Please Enter Your Name",          "taf1"},
-    {"txtEmail",       "Your Email Address",     "Your Email Address",     true,  &ReferralFields::SenderEmail, "Please Enter Your Email",         "taf2"},
-    {"txtMessage",     "Your Message",           "Your Message\r\n",       false, &ReferralFields::MessageText, "Please Enter Your Message",       "taf3"},
-    {"txtFriendName",  "Friend's Name",          "Friend's Name",          false, &ReferralFields::FriendName,  "Please Enter Your Friend's Name", "taf4"},
-    {"txtFriendEmail", "Friend's Email Address", "Friend's Email Address", true,  &ReferralFields::FriendEmail, "Please Enter Your Friend's Email", "taf5"},
+    {"Your Name",              "Your Name",              false, &ReferralFields::SenderName,  "Please Enter Your Name",          "taf1"},
+    {"Your Email Address",     "Your Email Address",     true,  &ReferralFields::SenderEmail, "Please Enter Your Email",         "taf2"},
+    {"Your Message",           "Your Message\r\n",       false, &ReferralFields::MessageText, "Please Enter Your Message",       "taf3"},
+    {"Friend's Name",          "Friend's Name",          false, &ReferralFields::FriendName,  "Please Enter Your Friend's Name", "taf4"},
+    {"Friend's Email Address", "Friend's Email Address", true,  &ReferralFields::FriendEmail, "Please Enter Your Friend's Email", "taf5"},
 };
 // clang-format on
 

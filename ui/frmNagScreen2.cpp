@@ -44,6 +44,7 @@ frmNagScreen2::frmNagScreen2(modHelp& help, modTellAFriend& referral, MessageSer
     , m_random(random)
 {
     m_ui->setupUi(this);
+    m_boxes = {m_ui->txtName, m_ui->txtEmail, m_ui->txtMessage, m_ui->txtFriendName, m_ui->txtFriendEmail};
     setUpWindow(this);
     // Must be set before the first show: the closing window never takes the focus from the user.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -204,7 +205,7 @@ void frmNagScreen2::txtBox_KeyPress(const ReferralBox& box, char16_t& keyAscii)
 
 QWidget* frmNagScreen2::control(const ReferralBox& box) const
 {
-    return findChild<QWidget*>(QLatin1String(box.control));
+    return m_boxes[static_cast<std::size_t>(&box - ReferralBoxes)];
 }
 
 // The message box shows line breaks; its text has them as CR LF, as the request sends them.
@@ -226,7 +227,7 @@ void frmNagScreen2::setBoxText(const ReferralBox& box, const QString& text)
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 {
     for (const ReferralBox& box : ReferralBoxes) {
-        if (watched->objectName() != QLatin1String(box.control))
+        if (watched != control(box))
             continue;
         switch (event->type()) {
         case QEvent::FocusIn:

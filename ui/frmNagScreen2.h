@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -54,6 +55,8 @@ private:
     void setBoxText(const ReferralBox& box, const QString& text);
 
     std::unique_ptr<Ui::frmNagScreen2> m_ui;
+    // The form's boxes, in the order of ReferralBoxes.
+    std::array<QWidget*, std::size(ReferralBoxes)> m_boxes {};
     modHelp& m_help;
     modTellAFriend& m_referral;
     MessageService& m_messages;
