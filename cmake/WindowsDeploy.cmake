@@ -34,7 +34,7 @@ foreach(dll Qt6Core Qt6Gui Qt6Widgets)
     file(COPY "${QT}/bin/${dll}.dll" DESTINATION "${STAGE}")
 endforeach()
 file(COPY "${QT}/plugins/platforms/qwindows.dll" DESTINATION "${STAGE}/platforms")
-# The native style (qwindowsvistastyle up to Qt 6.6, qmodernwindowsstyle since).
+# The native style: qwindowsvistastyle in Qt 6.4, qmodernwindowsstyle in 6.8.
 file(GLOB _styles "${QT}/plugins/styles/*.dll")
 file(COPY ${_styles} DESTINATION "${STAGE}/styles")
 # The MinGW runtime, without its symbols (libstdc++ is 24 MB with them).
