@@ -74,6 +74,14 @@ QPalette darkDesktop()
     return dark;
 }
 
+// A window opened under the desktop's palette, once the desktop has turned dark.
+QMap<QString, Colours> darkened(QWidget* window)
+{
+    QApplication::setPalette(darkDesktop());
+    QApplication::processEvents();
+    return coloursOfControls(window);
+}
+
 // Each window as it opens, built anew for every call.
 template <typename Result> Result inWindow(const QString& window, Result (*read)(QWidget*))
 {
@@ -143,8 +151,9 @@ class TestLook : public QObject
     Q_OBJECT
 
 private slots:
-    // What the program colours keeps both its colours under a dark desktop;
-    // what it leaves to the desktop takes both from the desktop.
+    // What the program colours keeps both its colours when the desktop turns
+    // dark while the window is open; what it leaves to the desktop takes both
+    // from the desktop.
     void eachControlHasBothColoursFromOnePlace_data() { addWindowRows(); }
 
     void eachControlHasBothColoursFromOnePlace()
@@ -154,6 +163,8 @@ private slots:
         const QMap<QString, Colours> designed = inWindow(window, coloursOfControls);
         QApplication::setPalette(darkDesktop());
         const QMap<QString, Colours> underDark = inWindow(window, coloursOfControls);
+        QApplication::setPalette(light);
+        const QMap<QString, Colours> turnedDark = inWindow(window, darkened);
         QApplication::setPalette(light);
 
         QVERIFY(designed.size() > 3);
@@ -167,6 +178,10 @@ private slots:
             QVERIFY2(asDesigned || fromDesktop,
                      qPrintable(QStringLiteral("%1: text %2 on %3 under the dark palette")
                                     .arg(it.key(), dark.text.name(), dark.background.name())));
+            const Colours& turned = turnedDark.value(it.key());
+            QVERIFY2(turned.text == dark.text && turned.background == dark.background,
+                     qPrintable(QStringLiteral("%1: text %2 on %3 once the desktop turned dark")
+                                    .arg(it.key(), turned.text.name(), turned.background.name())));
         }
     }
 

@@ -1,11 +1,14 @@
 #include "Look.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QResource>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -128,7 +131,9 @@ QFont msSansSerif(qreal points)
 
 namespace {
 
-// Every colour of every group set, so that nothing is left to inherit.
+// Every colour of every group set. Such a palette resolves to itself on the
+// widget it is given to, so the style's cache of drawn parts, keyed by palette,
+// finds its parts again in the next window opened.
 QPalette complete(const QPalette& from)
 {
     QPalette palette;
@@ -142,24 +147,18 @@ QPalette complete(const QPalette& from)
     return palette;
 }
 
-// The desktop's palette with the design's pair on top.
-QPalette designPalette(const QColor& background, const QColor& text)
-{
-    QPalette palette = complete(QApplication::palette());
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    return palette;
-}
-
 // The style keeps the parts it has drawn, keyed by the palette they were drawn
-// with, and a palette a widget inherits or is given is a new one each time. A
-// window is built anew whenever it opens, so each opening would add its own
-// entries. Widgets that look the same share one palette instead.
+// with, and each palette a widget is given or inherits is a new one: windows
+// built anew at each opening would add their parts every time. Controls that
+// look the same share one palette instead, for as long as the desktop's lasts.
 QPalette shared(const QPalette& palette)
 {
     static std::vector<QPalette> known;
+    static qint64 desktop = 0;
+    if (QApplication::palette().cacheKey() != desktop) {
+        known.clear();
+        desktop = QApplication::palette().cacheKey();
+    }
     const auto found = std::find(known.begin(), known.end(), palette);
     if (found != known.end())
         return *found;
@@ -167,43 +166,114 @@ QPalette shared(const QPalette& palette)
     return known.back();
 }
 
+// Qt hands each colour a container sets to everything in it, and the styles
+// draw a control's edges from the colour around it: a control left to the
+// desktop holds the desktop's palette itself (with a design face on a button),
+// and takes it again whenever the desktop's palette changes.
+class DesktopColours : public QObject
+{
+public:
+    DesktopColours(QWidget* control, const QColor& face, const QColor& text)
+        : QObject(control)
+        , m_face(face)
+        , m_text(text)
+    {
+        // Qt tells only windows of a new desktop palette.
+        control->window()->installEventFilter(this);
+        apply();
+    }
+
+protected:
+    bool eventFilter(QObject* /*window*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            apply();
+        return false;
+    }
+
+private:
+    void apply() const
+    {
+        auto* control = static_cast<QWidget*>(parent());
+        QPalette palette = QApplication::palette(control);
+        if (m_face.isValid()) {
+            palette.setColor(QPalette::Button, m_face);
+            palette.setColor(QPalette::ButtonText, m_text);
+        }
+        control->setPalette(shared(palette));
+    }
+
+    QColor m_face;
+    QColor m_text;
+};
+
+// A box's scroll bars are drawn in its colours, through a shared palette that
+// follows the box's.
+class ScrollBarColours : public QObject
+{
+public:
+    explicit ScrollBarColours(QAbstractScrollArea* box)
+        : QObject(box)
+    {
+        box->installEventFilter(this);
+        apply();
+    }
+
+protected:
+    bool eventFilter(QObject* /*box*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            apply();
+        return false;
+    }
+
+private:
+    void apply() const
+    {
+        const auto* box = static_cast<QWidget*>(parent());
+        for (QScrollBar* bar : box->findChildren<QScrollBar*>())
+            bar->setPalette(shared(box->palette()));
+    }
+};
+
+// The design's pair alone: every other colour stays the desktop's, and follows it.
+QPalette designPalette(const QColor& background, const QColor& text)
+{
+    QPalette palette;
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    return palette;
+}
+
 } // namespace
 
 void paint(QWidget* widget, const QColor& background, const QColor& text)
 {
-    widget->setPalette(shared(designPalette(background, text)));
+    widget->setPalette(designPalette(background, text));
     widget->setAutoFillBackground(true);
+    if (auto* box = qobject_cast<QAbstractScrollArea*>(widget))
+        new ScrollBarColours(box);
 }
 
 void paintText(QWidget* widget, const QColor& text)
 {
+    QPalette palette;
+    palette.setColor(widget->foregroundRole(), text);
     // Drawn on its container, whose colour stays its background.
-    const QColor background = widget->parentWidget()->palette().color(QPalette::Window);
-    widget->setPalette(shared(designPalette(background, text)));
+    widget->setPalette(palette);
     widget->setAutoFillBackground(false);
 }
 
 void paintButton(QAbstractButton* button, const QColor& face, const QColor& text)
 {
-    QPalette palette = complete(QApplication::palette(button));
-    palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::ButtonText, text);
-    button->setPalette(shared(palette));
+    new DesktopColours(button, face, text);
 }
 
 void paintNative(QWidget* widget)
 {
-    // Set explicitly: an unset palette would inherit the container's colours.
-    widget->setPalette(shared(QApplication::palette(widget)));
-}
-
-void shareColours(QWidget* window)
-{
-    // Those given colours above have a shared palette already.
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->testAttribute(Qt::WA_SetPalette))
-            widget->setPalette(shared(widget->palette()));
-    }
+    new DesktopColours(widget, {}, {});
 }
 
 void fitText(QWidget* widget)

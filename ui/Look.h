@@ -25,13 +25,10 @@ QFont msSansSerif(qreal points);
 void paint(QWidget* widget, const QColor& background, const QColor& text);
 // Text colour alone, on a transparent background: the container's colour.
 void paintText(QWidget* widget, const QColor& text);
-// A push button's face and text.
+// A push button's face and text; its other colours are the desktop's, and follow it.
 void paintButton(QAbstractButton* button, const QColor& face, const QColor& text);
-// The desktop's own colours, whatever the widget's container uses.
+// The desktop's own colours, whatever the widget's container uses, and follows them.
 void paintNative(QWidget* widget);
-// Done last on a window: every control keeps the colours it has now, whatever
-// its container does, in a palette shared with the controls that look the same.
-void shareColours(QWidget* window);
 
 // The fixed boxes were laid out for Windows fonts at 96 dots an inch; a wider
 // fallback font or a larger font resolution is made smaller until the text fits

@@ -51,7 +51,6 @@ void frmAbout::applyLook()
     Look::paintButton(m_ui->cmdOK, Look::LightBlue, Look::ButtonText);
     setFixedSize(455, 244);
     Look::fitText(this);
-    Look::shareColours(this);
 }
 
 void frmAbout::cmdOK_Click()

@@ -100,7 +100,6 @@ void frmMain::applyLook()
     m_ui->centralWidget->setFixedSize(427, 230);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Look::fitText(this);
-    Look::shareColours(this);
 }
 
 void frmMain::Form_Load()

@@ -125,7 +125,6 @@ void frmNagScreen2::applyLook()
 
     setFixedSize(741, 315);
     Look::fitText(this);
-    Look::shareColours(this);
 }
 
 void frmNagScreen2::Form_Load()

@@ -49,7 +49,6 @@ void frmPlaneOfExOrPerExpect::applyLook(modHelp& help)
     setUpPromotions(help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     setFixedSize(425, 341);
     Look::fitText(this);
-    Look::shareColours(this);
 }
 
 void frmPlaneOfExOrPerExpect::WriteReport(const ReportPieces& pieces)
