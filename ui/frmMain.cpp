@@ -91,11 +91,13 @@ void frmMain::applyLook()
         Look::paintNative(button);
     // The lists keep the window's white text on light blue. A style that draws
     // them as native controls (Windows') keeps its own face behind that text:
-    // these are drawn by one that takes both colours from the palette.
-    QStyle* lists = QStyleFactory::create(QStringLiteral("Fusion"));
-    lists->setParent(this);
-    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-        list->setStyle(lists);
+    // there they are drawn by one that takes both colours from the palette.
+    if (style()->name() != QLatin1String("fusion")) {
+        QStyle* lists = QStyleFactory::create(QStringLiteral("Fusion"));
+        lists->setParent(this);
+        for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+            list->setStyle(lists);
+    }
     // A fixed client area of 427 x 230 pixels below the menu bar.
     m_ui->centralWidget->setFixedSize(427, 230);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
