@@ -14,6 +14,7 @@
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace Tessivane::Look {
@@ -166,95 +167,68 @@ QPalette shared(const QPalette& palette)
     return known.back();
 }
 
+// Does something now and whenever an object receives an event of a type, for
+// as long as the object it belongs to lives.
+class Repeat : public QObject
+{
+public:
+    Repeat(QObject* owner, QObject* watched, QEvent::Type type, std::function<void()> action)
+        : QObject(owner)
+        , m_type(type)
+        , m_action(std::move(action))
+    {
+        watched->installEventFilter(this);
+        m_action();
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == m_type)
+            m_action();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<void()> m_action;
+};
+
 // Qt hands each colour a container sets to everything in it, and the styles
 // draw a control's edges from the colour around it: a control left to the
 // desktop holds the desktop's palette itself (with a design face on a button),
-// and takes it again whenever the desktop's palette changes.
-class DesktopColours : public QObject
+// and takes it again when its window is told the desktop's palette changed.
+void followDesktop(QWidget* control, const QColor& face, const QColor& text)
 {
-public:
-    DesktopColours(QWidget* control, const QColor& face, const QColor& text)
-        : QObject(control)
-        , m_face(face)
-        , m_text(text)
-    {
-        // Qt tells only windows of a new desktop palette.
-        control->window()->installEventFilter(this);
-        apply();
-    }
-
-protected:
-    bool eventFilter(QObject* /*window*/, QEvent* event) override
-    {
-        if (event->type() == QEvent::ApplicationPaletteChange)
-            apply();
-        return false;
-    }
-
-private:
-    void apply() const
-    {
-        auto* control = static_cast<QWidget*>(parent());
+    new Repeat(control, control->window(), QEvent::ApplicationPaletteChange, [control, face, text] {
         QPalette palette = QApplication::palette(control);
-        if (m_face.isValid()) {
-            palette.setColor(QPalette::Button, m_face);
-            palette.setColor(QPalette::ButtonText, m_text);
+        if (face.isValid()) {
+            palette.setColor(QPalette::Button, face);
+            palette.setColor(QPalette::ButtonText, text);
         }
         control->setPalette(shared(palette));
-    }
-
-    QColor m_face;
-    QColor m_text;
-};
-
-// A box's scroll bars are drawn in its colours, through a shared palette that
-// follows the box's.
-class ScrollBarColours : public QObject
-{
-public:
-    explicit ScrollBarColours(QAbstractScrollArea* box)
-        : QObject(box)
-    {
-        box->installEventFilter(this);
-        apply();
-    }
-
-protected:
-    bool eventFilter(QObject* /*box*/, QEvent* event) override
-    {
-        if (event->type() == QEvent::PaletteChange)
-            apply();
-        return false;
-    }
-
-private:
-    void apply() const
-    {
-        const auto* box = static_cast<QWidget*>(parent());
-        for (QScrollBar* bar : box->findChildren<QScrollBar*>())
-            bar->setPalette(shared(box->palette()));
-    }
-};
-
-// The design's pair alone: every other colour stays the desktop's, and follows it.
-QPalette designPalette(const QColor& background, const QColor& text)
-{
-    QPalette palette;
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    return palette;
+    });
 }
 
 } // namespace
 
 void paint(QWidget* widget, const QColor& background, const QColor& text)
 {
-    widget->setPalette(designPalette(background, text));
+    // The design's pair alone: every other colour stays the desktop's, and follows it.
+    QPalette palette;
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-    if (auto* box = qobject_cast<QAbstractScrollArea*>(widget))
-        new ScrollBarColours(box);
+    // A box's scroll bars, drawn in its colours, share them.
+    if (auto* box = qobject_cast<QAbstractScrollArea*>(widget)) {
+        new Repeat(box, box, QEvent::PaletteChange, [box] {
+            for (QScrollBar* bar : box->findChildren<QScrollBar*>())
+                bar->setPalette(shared(box->palette()));
+        });
+    }
 }
 
 void paintText(QWidget* widget, const QColor& text)
@@ -268,12 +242,12 @@ void paintText(QWidget* widget, const QColor& text)
 
 void paintButton(QAbstractButton* button, const QColor& face, const QColor& text)
 {
-    new DesktopColours(button, face, text);
+    followDesktop(button, face, text);
 }
 
 void paintNative(QWidget* widget)
 {
-    new DesktopColours(widget, {}, {});
+    followDesktop(widget, {}, {});
 }
 
 void fitText(QWidget* widget)
