@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QLayout>
-#include <QStyleFactory>
 
 using namespace Tessivane;
 
@@ -34,10 +33,6 @@ int main(int argc, char* argv[])
     ui.lblCobrand->raise();
     for (QPushButton* button : {ui.cmdNext, ui.cmdExit})
         Look::paintNative(button);
-    QStyle* lists = QStyleFactory::create(QStringLiteral("Fusion"));
-    lists->setParent(&window);
-    for (QComboBox* list : {ui.cboDate, ui.cboMonth, ui.cboYear})
-        list->setStyle(lists);
     ui.centralWidget->setFixedSize(427, 230);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 
