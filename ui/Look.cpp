@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QResource>
 #include <QScrollBar>
 #include <QStyle>
@@ -221,7 +222,8 @@ void paint(QWidget* widget, const QColor& background, const QColor& text)
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(role, text);
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    // A line edit draws its own face: a fill behind it would show at its corners.
+    widget->setAutoFillBackground(!qobject_cast<QLineEdit*>(widget));
     // A box's scroll bars, drawn in its colours, share them.
     if (auto* box = qobject_cast<QAbstractScrollArea*>(widget)) {
         new Repeat(box, box, QEvent::PaletteChange, [box] {

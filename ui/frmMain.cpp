@@ -89,6 +89,12 @@ void frmMain::applyLook()
     setUpPromotions(m_help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     for (QPushButton* button : {m_ui->cmdNext, m_ui->cmdExit})
         Look::paintNative(button);
+    // A native style (Windows') draws a box's face and a frame's title in its
+    // own colours unless they have colours of their own.
+    for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName})
+        Look::paint(box, Look::LightBlue, Qt::white);
+    for (QGroupBox* frame : {m_ui->fraName, m_ui->fraBirthDay})
+        Look::paintText(frame, Qt::white);
     // The lists keep the window's white text on light blue. A style that draws
     // them as native controls (Windows') keeps its own face behind that text:
     // there they are drawn by one that takes both colours from the palette.
