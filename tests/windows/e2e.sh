@@ -59,7 +59,14 @@ finished "$second" 10
 check "the second copy ends with status 0" test $? -eq 0
 
 focus "$main"
+import -window "$main" "$work/empty.png" 2>/dev/null
 typed mary
+# The pixels a typed name changes in the window: its letters, where the box's
+# face and the name are the design's light blue and white, but only the caret
+# where a native face is drawn white under the name's white.
+import -window "$main" "$work/named.png" 2>/dev/null
+changed=$(compare -metric AE "$work/empty.png" "$work/named.png" null: 2>&1)
+check "a typed name shows on the box ($changed pixels changed)" test "${changed%% *}" -gt 60 2>/dev/null
 keys Tab Tab
 typed watson
 keys Tab Tab Tab Tab Return
