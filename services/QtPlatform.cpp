@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
@@ -16,6 +17,11 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #endif
 
 namespace Tessivane {
@@ -56,17 +62,14 @@ QString sessionName()
 #endif
 }
 
+#ifndef Q_OS_WIN
 // Where the lock of a running copy lives: a folder of the user's own.
 QString lockFolder()
 {
-#ifdef Q_OS_WIN
-    // %TEMP%: RuntimeLocation would be the user's own folder, where a lock left by a crash shows.
-    return QDir::tempPath();
-#else
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return folder.isEmpty() ? QDir::tempPath() : folder;
-#endif
 }
+#endif
 
 // The settings store of an executable: ~/.config/<name>.conf on Linux, and
 // HKEY_CURRENT_USER\Software\<maker>\<name> on Windows, where programs keep
@@ -178,26 +181,39 @@ double QtRandomSource::next()
 }
 
 QtInstanceGuard::QtInstanceGuard(QString name)
+    : m_name(std::move(name) + QLatin1Char('-') + sessionName())
+{ }
+
+QtInstanceGuard::~QtInstanceGuard()
 {
-    m_lock = std::make_unique<QLockFile>(lockFolder() + QLatin1Char('/') + name + QLatin1Char('-') + sessionName()
-                                         + QLatin1String(".lock"));
-    // A lock is never stale by age, only when its holder is gone.
-    m_lock->setStaleLockTime(0);
+#ifdef Q_OS_WIN
+    if (m_mutex)
+        CloseHandle(m_mutex);
+#else
+    if (m_file >= 0)
+        ::close(m_file);
+#endif
 }
 
+// Only a lock held by a live copy means "running": a lock that cannot be made
+// at all (an unwritable folder, a name another user holds) must not keep the
+// user out of the program.
 bool QtInstanceGuard::anotherCopyRunning()
 {
-    if (!m_answer) {
-        // Only a lock held by a live copy means "running"; a folder that cannot be
-        // written must not keep the user out of the program.
-        m_answer = !m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError;
-    }
+    if (m_answer)
+        return *m_answer;
+#ifdef Q_OS_WIN
+    // Named in this desktop session's own namespace.
+    const std::wstring name = (QStringLiteral("Local\\") + m_name).toStdWString();
+    m_mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    m_answer = m_mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+#else
+    const QByteArray path = QFile::encodeName(lockFolder() + QLatin1Char('/') + m_name + QLatin1String(".lock"));
+    // Close-on-exec: a browser started from the program must not inherit the lock and outlive it.
+    m_file = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    m_answer = m_file >= 0 && ::flock(m_file, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+#endif
     return *m_answer;
-}
-
-QString QtInstanceGuard::lockFilePath() const
-{
-    return m_lock->fileName();
 }
 
 void QtClipboard::clear()

@@ -2,7 +2,6 @@
 
 #include "Platform.h"
 
-#include <QLockFile>
 #include <QRandomGenerator>
 #include <QUrl>
 
@@ -57,17 +56,27 @@ private:
     QRandomGenerator m_generator;
 };
 
-// Holds a lock file in the user's runtime folder for as long as this object lives.
-// A lock left by a crashed or killed copy is recognised as stale and taken over.
+// Holds, for as long as this object lives, a lock that the operating system
+// itself gives up when the process ends, however it ends: a named mutex in the
+// Windows session, an flock on a file in the user's runtime folder elsewhere.
+// Nothing recorded about the holder (such as its process number, which is
+// reused) can keep a later copy out.
 class QtInstanceGuard final : public InstanceGuard
 {
 public:
     explicit QtInstanceGuard(QString name = executableBaseName());
+    ~QtInstanceGuard() override;
+    QtInstanceGuard(const QtInstanceGuard&) = delete;
+    QtInstanceGuard& operator=(const QtInstanceGuard&) = delete;
     bool anotherCopyRunning() override;
-    QString lockFilePath() const;
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_name;
+#ifdef Q_OS_WIN
+    Qt::HANDLE m_mutex = nullptr;
+#else
+    int m_file = -1;
+#endif
     std::optional<bool> m_answer;
 };
 
