@@ -86,6 +86,16 @@ private slots:
         QTest::newRow("year") << "input"
                               << "cboYear"
                               << "Year of birth";
+        // A frame by its own title, not by the title of the frame around it.
+        QTest::newRow("entry frame") << "input"
+                                     << "fraName"
+                                     << "Please Fill In The Below Details:";
+        QTest::newRow("birth date frame") << "input"
+                                          << "fraBirthDay"
+                                          << "Date Of Birth";
+        QTest::newRow("referral frame") << "closing"
+                                        << "Frame2"
+                                        << "Refer A Friend";
         QTest::newRow("report") << "result"
                                 << "txtDisplay"
                                 << "Your reading";

@@ -6,8 +6,10 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace Tessivane {
 
@@ -176,6 +178,13 @@ protected:
     }
 };
 
+// An "&" that marks the next character as the accelerator, or "&&" for one "&".
+const QRegularExpression& accelerator()
+{
+    static const QRegularExpression marked(QStringLiteral("&(.)"));
+    return marked;
+}
+
 } // namespace
 
 void installAccessibility()
@@ -187,6 +196,13 @@ void installAccessibility()
 void setUpWindow(QWidget* window)
 {
     installAccessibility();
+
+    // Qt names a frame inside another by the outer one's title, so a screen
+    // reader would never hear the inner one's own; each is named by its title.
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+        if (frame->accessibleName().isEmpty() && !frame->title().isEmpty())
+            frame->setAccessibleName(QString(frame->title()).replace(accelerator(), QStringLiteral("\\1")));
+    }
 
     for (QComboBox* list : window->findChildren<QComboBox*>()) {
         if (!list->accessibleName().isEmpty())
