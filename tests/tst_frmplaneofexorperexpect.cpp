@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -16,6 +17,26 @@
 
 using namespace Tessivane;
 using namespace Tessivane::Testing;
+
+namespace {
+
+// The titles of the windows that reach the screen while it lives.
+class ShownWindows final : public QObject
+{
+public:
+    ShownWindows() { qApp->installEventFilter(this); }
+    QStringList titles;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWindowType())
+            titles << static_cast<QWindow*>(watched)->title();
+        return false;
+    }
+};
+
+} // namespace
 
 class TestFrmPlaneOfExOrPerExpect : public InputWindowTest
 {
@@ -42,8 +63,11 @@ private slots:
         QVERIFY(display->isReadOnly());
         QCOMPARE(first->focusWidget(), child<QWidget>(first, "cmdback"));
 
+        ShownWindows shown;
         QTest::mouseClick(child<QPushButton>(first, "cmdback"), Qt::LeftButton);
         processDeferredDeletes();
+        // The closing window, shown by the close and hidden again, never reached the screen.
+        QCOMPARE(shown.titles, QStringList {versionTitle()});
         QVERIFY(!first);
         QVERIFY(m_main->isVisible());
         QVERIFY(m_fixture->program.nagScreen()); // loaded by the close, then hidden again
@@ -102,8 +126,11 @@ private slots:
         QTest::mouseClick(child<QPushButton>(result, "cmdback"), Qt::LeftButton);
         QCOMPARE(m_main->pos(), mainPlace);
         QVERIFY(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_main; }));
-        // Loaded by leaving the result window: it opened over the input window.
-        QCOMPARE(m_fixture->program.nagScreen()->frameGeometry().center(), m_main->frameGeometry().center());
+        // Loaded by leaving the result window, and shown by leaving the input window: over the input window.
+        const QPoint mainCentre = m_main->frameGeometry().center();
+        m_main->close();
+        QVERIFY(QTest::qWaitForWindowExposed(m_fixture->program.nagScreen()));
+        QCOMPARE(m_fixture->program.nagScreen()->frameGeometry().center(), mainCentre);
     }
 
     void resultWindowEmptiesTheClipboard()

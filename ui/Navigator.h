@@ -20,6 +20,10 @@ public:
     // unless the program is already shutting down, when nothing may come back.
     virtual void showNagScreenOnLeaving() = 0;
     virtual void hideNagScreen() = 0;
+    // While kept off the screen, showing the closing window loads and prepares
+    // it but leaves it off the screen; for a step that hides it again at once,
+    // where a desktop would be left with the frame of a window that came and went.
+    virtual void keepNagScreenOffScreen(bool keep) = 0;
     // A fresh result window, shown, with the report written into it.
     virtual void showReading(const ReportPieces& report) = 0;
     // Modal: returns when the about window is closed.

@@ -104,15 +104,24 @@ void Program::bringToFront(PromotionLabel label)
 
 void Program::showNagScreen()
 {
-    if (!m_nagScreen) {
+    const bool loaded = m_nagScreen;
+    if (!loaded)
         m_nagScreen = new frmNagScreen2(m_help, m_referral, m_platform.messages, m_platform.random);
-        if (m_main)
-            centreOn(m_nagScreen, m_main);
-        m_nagScreen->Form_Load(); // shows it
+    else if (m_nagScreen->isVisible())
         return;
+    m_nagScreen->setAttribute(Qt::WA_DontShowOnScreen, m_nagScreenOffScreen);
+    if (!m_nagScreenOffScreen) {
+        // It opens over the input window, and comes back where the user left it.
+        if (m_nagScreenSeen)
+            returnToItsPlace(m_nagScreen);
+        else if (m_main)
+            centreOn(m_nagScreen, m_main);
+        m_nagScreenSeen = true;
     }
-    returnToItsPlace(m_nagScreen);
-    m_nagScreen->show();
+    if (loaded)
+        m_nagScreen->show();
+    else
+        m_nagScreen->Form_Load(); // shows it
 }
 
 void Program::showNagScreenOnLeaving()
@@ -125,6 +134,19 @@ void Program::hideNagScreen()
 {
     if (m_nagScreen)
         m_nagScreen->hide();
+}
+
+void Program::keepNagScreenOffScreen(bool keep)
+{
+    m_nagScreenOffScreen = keep;
+    if (keep || !m_nagScreen || !m_nagScreen->testAttribute(Qt::WA_DontShowOnScreen))
+        return;
+    // Still meant to be seen when the step ends: shown for real now.
+    const bool shown = m_nagScreen->isVisible();
+    m_nagScreen->hide();
+    m_nagScreen->setAttribute(Qt::WA_DontShowOnScreen, false);
+    if (shown)
+        showNagScreen();
 }
 
 void Program::showReading(const ReportPieces& report)

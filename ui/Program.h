@@ -32,6 +32,7 @@ public:
     void showNagScreen() override;
     void showNagScreenOnLeaving() override;
     void hideNagScreen() override;
+    void keepNagScreenOffScreen(bool keep) override;
     void showReading(const ReportPieces& report) override;
     void showAbout(QWidget* parent) override;
 
@@ -50,6 +51,8 @@ private:
     QPointer<frmMain> m_main;
     bool m_mainLoaded = false;
     QPointer<frmNagScreen2> m_nagScreen;
+    bool m_nagScreenOffScreen = false;
+    bool m_nagScreenSeen = false;
     QPointer<frmPlaneOfExOrPerExpect> m_result;
     QPointer<frmAbout> m_about;
 };
