@@ -91,6 +91,15 @@ QString executableBaseName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+bool screenReadersHearNewEntries()
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
+}
+
 std::optional<QUrl> exactUrl(const QString& address)
 {
     const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);

@@ -13,6 +13,11 @@ namespace Tessivane {
 // single-instance lock, so a renamed copy of the program keeps its own.
 QString executableBaseName();
 
+// Whether screen readers hear a drop-down list's new entry from the toolkit
+// alone: UI Automation reports the list's changed value, which Windows readers
+// speak; over AT-SPI Orca speaks a new entry only as a move to it.
+bool screenReadersHearNewEntries();
+
 // The address parsed without any repair or re-encoding; none when it is not a
 // valid, fully encoded address.
 std::optional<QUrl> exactUrl(const QString& address);

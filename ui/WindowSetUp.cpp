@@ -1,6 +1,7 @@
 #include "WindowSetUp.h"
 
 #include "LinkLabel.h"
+#include "QtPlatform.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -121,9 +122,10 @@ private:
     QString entry() const { return list()->currentText(); }
 };
 
-// A screen reader hears a list's new entry as a change of the item it is on, the
-// way Qt reports moving through a list view: the entry takes the reader's focus
-// while the list keeps the keyboard's.
+// Where screen readers do not hear a list's new entry from the toolkit, they
+// hear it as a change of the item they are on, the way Qt reports moving
+// through a list view: the entry takes the reader's focus while the list keeps
+// the keyboard's. (Where they do, that would move them into a closed list.)
 void announceEntries(QComboBox* list)
 {
     QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
@@ -205,7 +207,7 @@ void setUpWindow(QWidget* window)
     }
 
     for (QComboBox* list : window->findChildren<QComboBox*>()) {
-        if (!list->accessibleName().isEmpty())
+        if (!list->accessibleName().isEmpty() && !screenReadersHearNewEntries())
             announceEntries(list);
     }
     if (qobject_cast<QDialog*>(window))
