@@ -169,6 +169,26 @@ closing=$(window "^Tessivane v${TESSIVANE_VERSION//./\\.}$") && focus "$closing"
 finished "$app" 10
 check "the program ends with status 0 again" test $? -eq 0
 
+# A copy ended by force leaves nothing that keeps the next one out, also when
+# Wine gives the next one the same process number, as it does to a program
+# started alone.
+wineserver -w
+start
+app=$!
+window "$INPUT" >/dev/null || give_up "the program starts again"
+"$wine_run" taskkill /F /IM "$(basename "$program")" >/dev/null 2>&1
+finished "$app" 10
+wineserver -w
+start
+app=$!
+main=$(window "$INPUT") || give_up "a copy ended by force does not keep the next one out"
+check "after a copy was ended by force the program starts again, without \"Application is already running\"" \
+    test -z "$(xdotool search --onlyvisible --name '^Tessivane$')"
+focus "$main"
+keys alt+f x
+closing=$(window "^Tessivane v${TESSIVANE_VERSION//./\\.}$") && focus "$closing" && keys alt+x
+finished "$app" 10
+
 # Wine's own warnings are not the program's: DPI awareness is not implemented.
 grep -v -e 'SetProcessDpiAwarenessContext' -e 'EnableNonClientDpiScaling' "$work/app.log" >"$work/rest.log"
 check "the program printed nothing else" test ! -s "$work/rest.log"
