@@ -168,6 +168,25 @@ private slots:
         QCOMPARE(runProbe(launcher), QByteArray("alone")); // and a clean exit releases it
     }
 
+    void copiesStartedAtOnceLeaveOne()
+    {
+        std::vector<std::unique_ptr<QProcess>> copies;
+        for (int i = 0; i < 20; ++i) {
+            copies.push_back(std::make_unique<QProcess>());
+            startProbe(*copies.back(), {}, {QStringLiteral("hold")});
+        }
+        int alone = 0;
+        for (const auto& copy : copies) {
+            QVERIFY(copy->waitForReadyRead(30000));
+            alone += copy->readLine().trimmed() == "alone";
+        }
+        QCOMPARE(alone, 1);
+        for (const auto& copy : copies) {
+            copy->closeWriteChannel();
+            QVERIFY(copy->waitForFinished(10000));
+        }
+    }
+
     void otherSessionIsAnotherInstance()
     {
 #ifdef Q_OS_WIN
