@@ -10,7 +10,9 @@
 
 int main(int argc, char* argv[])
 {
+    Tessivane::DesktopStartUp desktop;
     QApplication app(argc, argv);
+    desktop.applicationMade();
     // Only the closing window ends the program, never the last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSIVANE_APP_ID));

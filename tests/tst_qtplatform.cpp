@@ -168,6 +168,40 @@ private slots:
         QCOMPARE(runProbe(launcher), QByteArray("alone")); // and a clean exit releases it
     }
 
+    void desktopStartChoosesPlatformAndToken_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("x11");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("activationToken");
+        QTest::addColumn<QString>("chosenPlatform");
+        QTest::addColumn<QString>("chosenToken");
+        // The launcher's X11 token is "id" throughout.
+        // clang-format off
+        QTest::newRow("GNOME on Wayland")     << "GNOME"        << "wayland-0" << ":0" << ""        << ""  << "xcb" << "";
+        QTest::newRow("GNOME, listed second") << "ubuntu:GNOME" << "wayland-0" << ":0" << ""        << ""  << "xcb" << "";
+        QTest::newRow("GNOME, no Xwayland")   << "GNOME"        << "wayland-0" << ""   << ""        << ""  << ""    << "id";
+        QTest::newRow("GNOME, user's choice") << "GNOME"        << "wayland-0" << ":0" << "wayland" << ""  << ""    << "id";
+        QTest::newRow("KDE on Wayland")       << "KDE"          << "wayland-0" << ":0" << ""        << ""  << ""    << "id";
+        QTest::newRow("token given")          << "KDE"          << "wayland-0" << ":0" << ""        << "t" << ""    << "";
+        QTest::newRow("GNOME on X11")         << "GNOME"        << ""          << ":0" << ""        << ""  << ""    << "";
+        // clang-format on
+    }
+
+    void desktopStartChoosesPlatformAndToken()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, wayland);
+        QFETCH(QString, x11);
+        QFETCH(QString, platform);
+        QFETCH(QString, activationToken);
+        const DesktopChoice choice
+            = chooseDesktopStart({desktop, wayland, x11, platform, QStringLiteral("id"), activationToken});
+        QTEST(choice.platform, "chosenPlatform");
+        QTEST(choice.activationToken, "chosenToken");
+    }
+
     void copiesStartedAtOnceLeaveOne()
     {
         std::vector<std::unique_ptr<QProcess>> copies;

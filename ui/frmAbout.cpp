@@ -10,7 +10,8 @@
 namespace Tessivane {
 
 frmAbout::frmAbout(modHelp& help, QWidget* parent)
-    : QDialog(parent, Look::fixedWindowFlags())
+    // A dialog, so that the desktop knows it as its parent's (WM_TRANSIENT_FOR, xdg parent).
+    : QDialog(parent, Look::fixedWindowFlags() | Qt::Dialog)
     , m_ui(std::make_unique<Ui::frmAbout>())
     , m_help(help)
 {
