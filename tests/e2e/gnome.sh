@@ -39,11 +39,14 @@ bus=$!
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
 # The output fits the Xvfb, so that a screenshot of it holds the whole desktop.
 width=1000 height=700
+sockets=$(ls /tmp/.X11-unix 2>/dev/null)
 MUTTER_DEBUG_DUMMY_MODE_SPECS=${width}x$height mutter --nested --wayland --wayland-display=tessivane-gnome \
     >"$work/mutter.log" 2>&1 &
 mutter=$!
 for _ in $(seq 150); do
+    # Its Xwayland's display: as mutter names it, or the new socket.
     nested=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$work/mutter.log")
+    [ -n "$nested" ] || nested=$(comm -13 <(echo "$sockets") <(ls /tmp/.X11-unix 2>/dev/null) | head -n 1 | tr X :)
     [ -n "$nested" ] && [ -S "$XDG_RUNTIME_DIR/tessivane-gnome" ] && break
     sleep 0.1
 done

@@ -16,11 +16,7 @@ wine_run=$4
 source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
 # A Wine prefix of its own, and a stand-in browser on the Unix PATH.
-private_user "$work"
-export TESSIVANE_WINEPREFIX=$work/prefix WINEPREFIX=$work/prefix
-"$wine_run" cmd /c exit 0 >/dev/null 2>&1 # makes the prefix
-# Wine's own sans-serif face for its dialog font, as Windows has Tahoma.
-cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+wine_user "$wine_run"
 
 key='HKCU\Software\Quennic Softwares\tessivane\Settings'
 stored() { "$wine_run" reg query "$key" /v LastUpdateOffer 2>/dev/null | tr -d '\r' | awk '/LastUpdateOffer/ {print $3}'; }

@@ -16,9 +16,7 @@ uia_recorder=$3
 wine_run=$4
 source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
-private_user "$work"
-export TESSIVANE_WINEPREFIX=$work/prefix WINEPREFIX=$work/prefix
-"$wine_run" cmd /c exit 0 >/dev/null 2>&1 # makes the prefix
+wine_user "$wine_run"
 "$wine_run" "$uia_reader" tree >/dev/null 2>&1
 if [ $? -eq 3 ]; then
     # Wine 8 (Debian 12) has no UI Automation client.
