@@ -165,7 +165,7 @@ hears("Tab to the middle name", "Tab", "Middle Name text")
 hears("Tab to the last name", "Tab", "Last Name text")
 type_text("watson")
 
-hears("the month list says its frame, what it holds and its entry", "Tab", "Date Of Birth", "Month of birth combo box", "January")
+hears("the month list says what it holds and its entry", "Tab", "Month of birth combo box", "January")
 hears("Down says the new month", "Down", "February")
 hears("the day list says what it holds and its entry", "Tab", "Day of birth combo box", "1")
 hears("End says the last day", "End", "31")
