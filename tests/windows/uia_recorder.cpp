@@ -12,6 +12,9 @@
 
 using namespace UiaText;
 
+using Provider = IRawElementProviderSimple;
+#define EXPORTED __declspec(dllexport)
+
 namespace {
 
 std::FILE* logFile()
@@ -37,7 +40,7 @@ std::string text(const VARIANT& value)
     return value.vt == VT_BSTR ? utf8(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal))) : std::string();
 }
 
-std::string property(IRawElementProviderSimple* provider, PROPERTYID id)
+std::string property(Provider* provider, PROPERTYID id)
 {
     VARIANT value;
     VariantInit(&value);
@@ -53,7 +56,7 @@ std::string property(IRawElementProviderSimple* provider, PROPERTYID id)
 }
 
 // Control type, name and the value its Value pattern gives.
-std::string described(IRawElementProviderSimple* provider)
+std::string described(Provider* provider)
 {
     std::string line = property(provider, UIA_ControlTypePropertyId) + '\t' + property(provider, UIA_NamePropertyId);
     IUnknown* pattern = nullptr;
@@ -74,38 +77,37 @@ std::string described(IRawElementProviderSimple* provider)
 
 extern "C" {
 
-__declspec(dllexport) BOOL WINAPI UiaClientsAreListening()
+EXPORTED BOOL WINAPI UiaClientsAreListening()
 {
     return TRUE;
 }
 
-__declspec(dllexport) LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, LPARAM, IRawElementProviderSimple*)
+EXPORTED LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, LPARAM, Provider*)
 {
     return 0;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaHostProviderFromHwnd(HWND, IRawElementProviderSimple** provider)
+EXPORTED HRESULT WINAPI UiaHostProviderFromHwnd(HWND, Provider** provider)
 {
     *provider = nullptr;
     return E_NOTIMPL;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaRaiseAutomationEvent(IRawElementProviderSimple* provider, EVENTID event)
+EXPORTED HRESULT WINAPI UiaRaiseAutomationEvent(Provider* provider, EVENTID event)
 {
     if (provider && event == UIA_AutomationFocusChangedEventId)
         write("focus: " + described(provider));
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI
-    UiaRaiseAutomationPropertyChangedEvent(IRawElementProviderSimple* provider, PROPERTYID id, VARIANT, VARIANT now)
+EXPORTED HRESULT WINAPI UiaRaiseAutomationPropertyChangedEvent(Provider* provider, PROPERTYID id, VARIANT, VARIANT now)
 {
     if (provider && id == UIA_ValueValuePropertyId)
         write("value changed: " + property(provider, UIA_NamePropertyId) + '\t' + text(now));
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaRaiseNotificationEvent(IRawElementProviderSimple*, int, int, BSTR shown, BSTR)
+EXPORTED HRESULT WINAPI UiaRaiseNotificationEvent(Provider*, int, int, BSTR shown, BSTR)
 {
     write("notification: " + utf8(shown, shown ? static_cast<int>(SysStringLen(shown)) : 0));
     return S_OK;
