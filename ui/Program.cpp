@@ -13,6 +13,48 @@
 
 namespace Tessivane {
 
+// Keeps where a window was when it was hidden. A window manager places a
+// window mapped again anew, around what is on the screen then, and mutter
+// hands a window it lets go back at its frame's corner, which the toolkit
+// then takes for the window's place. Asked for the kept place, it comes back.
+class PlaceKeeper final : public QObject
+{
+public:
+    explicit PlaceKeeper(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool kept() const { return m_kept; }
+
+    void returnWindow() const
+    {
+        if (!m_kept)
+            return;
+        m_window->move(m_place);
+        // Asked again of the native window: a move to where the toolkit
+        // believes the window is would not reach the window manager.
+        if (QWindow* handle = m_window->windowHandle())
+            handle->setPosition(m_window->geometry().topLeft());
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && !m_window->testAttribute(Qt::WA_DontShowOnScreen)) {
+            m_place = m_window->pos();
+            m_kept = true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_window;
+    QPoint m_place;
+    bool m_kept = false;
+};
+
 namespace {
 
 // Places a window that is about to open centred on another, on that one's
@@ -28,15 +70,6 @@ void centreOn(QWidget* window, const QWidget* other)
         place.moveTop(std::clamp(place.top(), room.top(), std::max(room.top(), room.bottom() - place.height())));
     }
     window->move(place.topLeft());
-}
-
-// A window manager places a window mapped again anew, around what is on the
-// screen then; asked for its place again it comes back where it was. (A move
-// to where the toolkit believes it is would do nothing.)
-void returnToItsPlace(QWidget* window)
-{
-    if (QWindow* handle = window->windowHandle())
-        handle->setPosition(window->geometry().topLeft());
 }
 
 // The window a user's action shows takes the keyboard.
@@ -86,13 +119,14 @@ void Program::showMainWindow()
     if (!m_mainLoaded) {
         m_mainLoaded = true;
         m_main = new frmMain(*this, m_help, m_platform.messages);
+        m_mainPlace = new PlaceKeeper(m_main);
         m_main->Form_Load();
         m_main->show();
         return;
     }
     if (!m_main)
         return;
-    returnToItsPlace(m_main);
+    m_mainPlace->returnWindow();
     showActive(m_main);
 }
 
@@ -105,18 +139,19 @@ void Program::bringToFront(PromotionLabel label)
 void Program::showNagScreen()
 {
     const bool loaded = m_nagScreen;
-    if (!loaded)
+    if (!loaded) {
         m_nagScreen = new frmNagScreen2(m_help, m_referral, m_platform.messages, m_platform.random);
-    else if (m_nagScreen->isVisible())
+        m_nagScreenPlace = new PlaceKeeper(m_nagScreen);
+    } else if (m_nagScreen->isVisible()) {
         return;
+    }
     m_nagScreen->setAttribute(Qt::WA_DontShowOnScreen, m_nagScreenOffScreen);
     if (!m_nagScreenOffScreen) {
         // It opens over the input window, and comes back where the user left it.
-        if (m_nagScreenSeen)
-            returnToItsPlace(m_nagScreen);
+        if (m_nagScreenPlace->kept())
+            m_nagScreenPlace->returnWindow();
         else if (m_main)
             centreOn(m_nagScreen, m_main);
-        m_nagScreenSeen = true;
     }
     if (loaded)
         m_nagScreen->show();

@@ -14,6 +14,7 @@ class frmAbout;
 class frmMain;
 class frmNagScreen2;
 class frmPlaneOfExOrPerExpect;
+class PlaceKeeper;
 
 // Builds the windows, each with only the services it uses, and moves between
 // them. Windows are loaded when first needed and unloaded (deleted) when
@@ -50,9 +51,10 @@ private:
     modTellAFriend& m_referral;
     QPointer<frmMain> m_main;
     bool m_mainLoaded = false;
+    PlaceKeeper* m_mainPlace = nullptr; // owned by the window
     QPointer<frmNagScreen2> m_nagScreen;
     bool m_nagScreenOffScreen = false;
-    bool m_nagScreenSeen = false;
+    PlaceKeeper* m_nagScreenPlace = nullptr; // owned by the window
     QPointer<frmPlaneOfExOrPerExpect> m_result;
     QPointer<frmAbout> m_about;
 };

@@ -80,6 +80,9 @@ read -r _ functions decorations _ < <(xprop -id "$main" _MOTIF_WM_HINTS | sed 's
 check "the input window's title bar offers no minimize and no maximize (functions $functions, decorations $decorations)" \
     test $((functions & 0x18)) -eq 0 -a $((decorations & 0x60)) -eq 0
 
+# place WINDOW: its client area's top-left corner on the screen.
+place() { xwininfo -id "$1" | sed -n 's/.*Absolute upper-left [XY]: *//p' | paste -sd,; }
+before=$(place "$main")
 xdotool type --delay 60 mary && keys Tab Tab && xdotool type --delay 60 watson && keys alt+n
 result=$(window "$INPUT" "$main") || give_up "Next shows the result window"
 keys alt+b
@@ -89,6 +92,7 @@ dark=$(black)
 check "after Back only the input window is on screen, no black window left by the closing window ($dark black pixels)" \
     test "$dark" -lt 2000
 check "the closing window was never mapped on the way" test -z "$(search "^Tessivane v$version$")"
+check "after Back the input window is back where it was ($before, now $(place "$main"))" equals "$(place "$main")" "$before"
 
 keys alt+h a
 about=$(window "$INPUT" "$main") || give_up "Help > About Software shows the about window"
