@@ -198,6 +198,10 @@ void Program::showReading(const ReportPieces& report)
 void Program::showAbout(QWidget* parent)
 {
     frmAbout about(m_help, parent);
+    // Qt's own placement guesses a frame with borders at the sides, as no
+    // GNOME or KDE title bar has, and puts the window above the centre.
+    if (parent)
+        centreOn(&about, parent->window());
     m_about = &about;
     about.exec();
 }

@@ -94,8 +94,16 @@ check "after Back only the input window is on screen, no black window left by th
 check "the closing window was never mapped on the way" test -z "$(search "^Tessivane v$version$")"
 check "after Back the input window is back where it was ($before, now $(place "$main"))" equals "$(place "$main")" "$before"
 
+# centre WINDOW: the middle of the window with its frame.
+centre() {
+    local x y w h l r t b
+    read -r x y w h < <(xwininfo -id "$1" | sed -n 's/.*\(Absolute upper-left [XY]\|Width\|Height\): *//p' | paste -sd' ')
+    IFS=', ' read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //')
+    echo "$((x + (w + r - l) / 2)),$((y + (h + b - t) / 2))"
+}
 keys alt+h a
 about=$(window "$INPUT" "$main") || give_up "Help > About Software shows the about window"
+check "the about window is centred on the input window" equals "$(centre "$about")" "$(centre "$main")"
 check "the about window is known to mutter as the input window's child (WM_TRANSIENT_FOR)" \
     equals "$(xprop -id "$about" WM_TRANSIENT_FOR | sed 's/.*# //')" "$(printf '0x%x' "$main")"
 keys Escape
