@@ -15,7 +15,9 @@
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace Tessivane::Look {
@@ -25,15 +27,9 @@ namespace {
 constexpr qreal step = 0.25;
 
 // No smaller than 6 points at the 96 dots an inch the boxes were laid out at.
-bool smaller(QWidget* widget)
+qreal smallest(const QWidget* widget)
 {
-    const qreal smallest = 6.0 * 96 / widget->logicalDpiY();
-    QFont font = widget->font();
-    if (font.pointSizeF() - step < smallest)
-        return false;
-    font.setPointSizeF(font.pointSizeF() - step);
-    widget->setFont(font);
-    return true;
+    return 6.0 * 96 / widget->logicalDpiY();
 }
 
 // The boxes were laid out for Verdana and MS Sans Serif at 96 dots an inch:
@@ -45,65 +41,104 @@ bool drawnAsDesigned(const QWidget* widget)
         && QFontInfo(widget->font()).family().compare(widget->font().family(), Qt::CaseInsensitive) == 0;
 }
 
-bool fits(const QSize& needed, const QSize& room)
+// How many times larger text of this size could be and still fit this room:
+// 1 or more where it fits.
+qreal growth(const QSizeF& text, const QSizeF& room)
 {
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    const auto by
+        = [](qreal room, qreal text) { return text > 0 ? room / text : std::numeric_limits<qreal>::infinity(); };
+    return std::min(by(room.width(), text.width()), by(room.height(), text.height()));
 }
 
-bool textFits(const QLabel* label)
+qreal growth(const QLabel* label, const QFontMetrics& metrics)
 {
     const QRect box = label->contentsRect();
     const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    return fits(label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 100000), flags, label->text()).size(),
-                box.size());
+    const QSize text = metrics.boundingRect(QRect(0, 0, box.width(), 100000), flags, label->text()).size();
+    // Wrapped text grows both ways: in its lines' length and in their number.
+    if (label->wordWrap())
+        return std::min(growth(text, QSizeF(box.width(), text.height())),
+                        std::sqrt(growth(text, QSizeF(text.width(), box.height()))));
+    return growth(text, box.size());
 }
 
-bool textFits(const QAbstractButton* button)
+qreal growth(const QAbstractButton* button, const QFontMetrics& metrics)
 {
     QStyleOptionButton option;
     option.initFrom(button);
-    const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-    const int width = button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width();
-    return fits({width, text.height()}, button->size());
+    option.fontMetrics = metrics;
+    const QSize text = metrics.size(Qt::TextShowMnemonic, button->text());
+    const int margins
+        = button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width() - text.width();
+    return growth(text, QSize(button->width() - margins, button->height()));
 }
 
-bool textFits(const QComboBox* list)
+qreal growth(const QComboBox* list, const QFontMetrics& metrics)
 {
     QStyleOptionComboBox option;
     option.initFrom(list);
+    option.fontMetrics = metrics;
     const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
     int widest = 0;
     for (int i = 0; i < list->count(); ++i)
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
-    return fits({widest, list->fontMetrics().height()}, field.size());
+        widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+    return growth(QSize(widest, metrics.height()), field.size());
 }
 
 // A frame's title runs along its top, above the controls in it.
-bool textFits(const QGroupBox* frame)
+qreal growth(const QGroupBox* frame, const QFontMetrics& metrics)
 {
     int top = frame->height();
     for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         top = std::min(top, child->y());
-    return fits(frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title()), {frame->width(), top});
+    return growth(metrics.size(Qt::TextShowMnemonic, frame->title()), QSize(frame->width(), top));
 }
 
-bool textFits(const QWidget* widget)
+// Infinite where there is no text to fit.
+qreal growth(const QWidget* widget, const QFontMetrics& metrics)
 {
+    constexpr qreal any = std::numeric_limits<qreal>::infinity();
     if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text().isEmpty() || textFits(label);
+        return label->text().isEmpty() ? any : growth(label, metrics);
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return textFits(button);
+        return growth(button, metrics);
     if (const auto* list = qobject_cast<const QComboBox*>(widget))
-        return textFits(list);
+        return growth(list, metrics);
     if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
-        return frame->title().isEmpty() || textFits(frame);
-    return true;
+        return frame->title().isEmpty() ? any : growth(frame, metrics);
+    return any;
+}
+
+// Gives the widget the largest size, a quarter point at a time below its own,
+// at which growth() is 1 or more. Text grows with its size, so one measure at
+// the widget's own size tells where that is; the sizes next to it confirm it.
+void fitFont(QWidget* widget, const std::function<qreal(const QFontMetrics&)>& growth)
+{
+    QFont font = widget->font();
+    const qreal designed = font.pointSizeF();
+    const auto fitsBy = [&](int steps) {
+        font.setPointSizeF(designed - steps * step);
+        return growth(QFontMetrics(font, widget)) >= 1;
+    };
+    const qreal atDesigned = growth(widget->fontMetrics());
+    const int most = static_cast<int>(std::floor((designed - smallest(widget)) / step + 1e-9));
+    if (atDesigned >= 1 || most < 1)
+        return;
+    int steps = std::clamp(static_cast<int>(std::ceil(designed * (1 - atDesigned) / step)), 1, most);
+    if (fitsBy(steps)) {
+        while (steps > 1 && fitsBy(steps - 1))
+            --steps;
+    } else {
+        while (steps < most && !fitsBy(++steps)) { }
+    }
+    font.setPointSizeF(designed - steps * step);
+    widget->setFont(font);
 }
 
 void fitOne(QWidget* widget)
 {
     if (!drawnAsDesigned(widget))
-        while (!textFits(widget) && smaller(widget)) { }
+        fitFont(widget, [widget](const QFontMetrics& metrics) { return growth(widget, metrics); });
 }
 
 } // namespace
@@ -272,8 +307,13 @@ void shrinkToWidth(QLabel* label, int maxWidth)
     label->adjustSize();
     if (drawnAsDesigned(label))
         return;
-    while (label->width() > maxWidth && smaller(label))
-        label->adjustSize();
+    const auto textWidth = [label](const QFontMetrics& metrics) {
+        return metrics.boundingRect(QRect(0, 0, 2000, 2000), static_cast<int>(label->alignment()), label->text())
+            .width();
+    };
+    const int margins = label->width() - textWidth(label->fontMetrics());
+    fitFont(label, [&](const QFontMetrics& metrics) { return qreal(maxWidth - margins) / textWidth(metrics); });
+    label->adjustSize();
 }
 
 namespace {
