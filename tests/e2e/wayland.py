@@ -1,4 +1,6 @@
-"""Drives Tessivane through AT-SPI, as a screen reader user would.
+"""The journey on Wayland, through AT-SPI, as a screen reader user takes it:
+buttons and menu items pressed by their actions, names set and the report read
+through the accessibility tree, windows known by their roles and titles.
 
 Usage: wayland.py PROGRAM SITE_BASE REPORT_PROBE WORKDIR, inside a D-Bus session
 whose accessibility bus the program joins (QT_LINUX_ACCESSIBILITY_ALWAYS_ON).
@@ -12,22 +14,13 @@ import subprocess
 import sys
 import time
 
+import journey
 import pyatspi
-from checks import check, summary
+from checks import check
 from gi.repository import GLib
+from journey import TITLES
 
 program, site_base, report_probe, work = sys.argv[1:5]
-
-
-def give_up(what):
-    check(what + " (giving up)", False)
-    print("--- the program's output:")
-    print(open(os.path.join(work, "app.log")).read())
-    finish()
-
-
-def finish():
-    sys.exit(summary("e2e (wayland)"))
 
 
 def pump():
@@ -63,16 +56,11 @@ def showing(accessible):
     return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def window(pid, title, role=None):
-    """The showing top-level window of process pid with this title."""
-    app = application(pid)
-    if app is None:
-        return None
-    for child in app:
-        if child is not None and child.name == title and showing(child):
-            if role is None or child.getRole() == role:
-                return child
-    return None
+def still_showing(accessible):
+    try:
+        return showing(accessible)
+    except Exception:  # gone
+        return False
 
 
 def descendant(root, role, name):
@@ -93,68 +81,86 @@ def text(accessible):
     return content.getText(0, content.characterCount)
 
 
-def start():
-    return subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=open(os.path.join(work, "app.log"), "a"))
+class AtSpi:
+    """Takes the journey's steps with AT-SPI actions and reads the accessibility tree."""
+    reads_whole_report = True
+
+    def __init__(self):
+        self.log = open(os.path.join(work, "app.log"), "a")
+        self.processes, self.shown = [], {}
+
+    def start(self):
+        process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=self.log)
+        self.processes.append(process)
+        return process
+
+    def shows(self, which):
+        """Waits until which is the program's one showing window (the message: the second copy's)."""
+        pid = self.processes[-1 if which == "message" else 0].pid
+        role = pyatspi.ROLE_ALERT if which == "message" else pyatspi.ROLE_FRAME
+
+        others = [self.shown[w] for w in self.shown if w != which and TITLES[w] == TITLES[which]]
+
+        def alone():
+            if any(still_showing(other) for other in others):
+                return None
+            windows = [w for w in application(pid) or [] if w is not None and showing(w)]
+            found = [w for w in windows if w.name == TITLES[which] and w.getRole() == role]
+            return found[0] if len(found) == 1 and (which == "message" or windows == found) else None
+        self.shown[which] = wait_for(alone)
+        return self.shown[which] is not None
+
+    def do(self, action):
+        window = self.shown["message" if action == "OK" else "closing" if action == "Exit" else "input"]
+        if action == "File > Exit":
+            press(descendant(descendant(window, pyatspi.ROLE_MENU_ITEM, "File"), pyatspi.ROLE_MENU_ITEM, "Exit"))
+        else:
+            press(descendant(self.shown["result"] if action == "Back" else window, pyatspi.ROLE_PUSH_BUTTON, action))
+
+    def fill(self, first, last):
+        # Set as a paste would be, the names must already be what typing gives: capitals.
+        for box, name in (("First Name", first), ("Last Name", last)):
+            descendant(self.shown["input"], pyatspi.ROLE_TEXT, box).queryEditableText().setTextContents(name.upper())
+
+    def report(self):
+        return text(descendant(self.shown["result"], pyatspi.ROLE_TEXT, "Your reading"))
+
+    def last_name(self):
+        return text(descendant(self.shown["input"], pyatspi.ROLE_TEXT, "Last Name"))
+
+    def ended(self, process, seconds=5):
+        try:
+            return process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            return "still running after 5 s: killed"
+
+    def extra(self, stop):
+        if stop == "opened":
+            forum = wait_for(lambda: pyatspi.findDescendant(
+                self.shown["input"], lambda a: a.name.startswith("Join our free discussion forum")))
+            check("the first window's links are links to screen readers",
+                  forum is not None and forum.getRole() == pyatspi.ROLE_LINK,
+                  f"role: {forum.getRoleName() if forum else None}")
+        elif stop == "message":
+            check("the message says \"Application is already running\"",
+                  wait_for(lambda: descendant(self.shown["message"], pyatspi.ROLE_LABEL,
+                                              "Application is already running")) is not None)
+        elif stop == "ended":
+            # Emptying the clipboard without a seat is refused with a warning: headless only.
+            # Qt 6.8's bridge warns when the driver asks after a window that has just gone.
+            harmless = ("no wl_seats available", "qt.accessibility.atspi: Could not find accessible on path")
+            log = [line for line in open(os.path.join(work, "app.log")) if not any(t in line for t in harmless)]
+            check("the program printed nothing else", not log, "".join(log))
+
+    def tell(self):
+        print("--- the program's output:\n" + open(os.path.join(work, "app.log")).read())
+
+    def finish(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
 
 
-def ended(process, seconds=5):
-    try:
-        return process.wait(seconds)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        return "still running after 5 s: killed"
-
-
-VERSION = os.environ["TESSIVANE_VERSION"]
-INPUT, CLOSING = "Tessivane  v" + VERSION, "Tessivane v" + VERSION
-app = start()
-main = wait_for(lambda: window(app.pid, INPUT, pyatspi.ROLE_FRAME)) or give_up("the input window opens")
-check("the input window opens as a frame", True)
-forum = wait_for(lambda: pyatspi.findDescendant(main, lambda a: a.name.startswith("Join our free discussion forum")))
-check("the first window's links are links to screen readers", forum is not None and forum.getRole() == pyatspi.ROLE_LINK,
-      f"role: {forum.getRoleName() if forum else None}")
-
-second = start()
-alert = wait_for(lambda: window(second.pid, "Tessivane", pyatspi.ROLE_ALERT))
-if not alert:
-    second.kill()
-    give_up("a second copy says so")
-says = wait_for(lambda: descendant(alert, pyatspi.ROLE_LABEL, "Application is already running"))
-check("a second copy says \"Application is already running\"", says is not None)
-press(descendant(alert, pyatspi.ROLE_PUSH_BUTTON, "OK"))
-check("the second copy ends with status 0", ended(second) == 0)
-check("the first copy still runs", app.poll() is None)
-
-main = window(app.pid, INPUT)
-names = {n: descendant(main, pyatspi.ROLE_TEXT, n) for n in ("First Name", "Last Name")}
-names["First Name"].queryEditableText().setTextContents("MARY")
-names["Last Name"].queryEditableText().setTextContents("WATSON")
-press(descendant(main, pyatspi.ROLE_PUSH_BUTTON, "Next"))
-result = wait_for(lambda: window(app.pid, INPUT) if not showing(main) else None)
-result or give_up("Next shows the result window")
-check("Next hides the input window and shows the result window", result.getRole() == pyatspi.ROLE_FRAME)
-expected = subprocess.run([report_probe, "MARY", "", "WATSON"], capture_output=True, text=True, check=True).stdout
-shown = text(descendant(result, pyatspi.ROLE_TEXT, "Your reading"))
-check("the report is the reading of MARY WATSON", shown == expected, f"expected: {expected!r}\nactual:   {shown!r}")
-check("the report starts as it should", shown.startswith("Your Plane of Expression is towards Emotional\n"))
-
-press(descendant(result, pyatspi.ROLE_PUSH_BUTTON, "Back"))
-main = wait_for(lambda: window(app.pid, INPUT) if not showing(result) else None)
-main or give_up("Back brings the input window back")
-check("Back brings the input window back with the names", text(descendant(main, pyatspi.ROLE_TEXT, "Last Name")) == "WATSON")
-check("Back leaves the closing window hidden", window(app.pid, CLOSING) is None)
-
-file_menu = descendant(main, pyatspi.ROLE_MENU_ITEM, "File")
-press(descendant(file_menu, pyatspi.ROLE_MENU_ITEM, "Exit"))
-closing = wait_for(lambda: window(app.pid, CLOSING))
-closing or give_up("File > Exit shows the closing window")
-check("File > Exit shows the closing window as a frame", closing.getRole() == pyatspi.ROLE_FRAME)
-check("the input window is gone", wait_for(lambda: window(app.pid, INPUT) is None) is True)
-press(descendant(closing, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
-check("Exit ends the program with status 0", ended(app) == 0)
-# Emptying the clipboard without a seat is refused with a warning: headless only.
-# Qt 6.8's bridge warns when the driver asks after a window that has just gone.
-harmless = ("no wl_seats available", "qt.accessibility.atspi: Could not find accessible on path")
-log = [line for line in open(os.path.join(work, "app.log")) if not any(text in line for text in harmless)]
-check("the program printed nothing else", not log, "".join(log))
-finish()
+expected = journey.reading(report_probe, "MARY", "", "WATSON")
+sys.exit(journey.take(AtSpi(), "e2e (wayland)", expected))

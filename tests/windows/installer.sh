@@ -18,8 +18,22 @@ folder="$user_dir/AppData/Local/Programs/Tessivane"
 shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tessivane.lnk"
 uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessivane'
 settings='HKCU\Software\Quennic Softwares\tessivane'
-has_key() { wine reg query "$1" >/dev/null 2>&1; }
-no_key() { ! has_key "$1"; }
+# query KEY: 0 when the key is there, 1 when Wine says it is not. A query that
+# could not run says neither: it is asked again, and shows what it printed.
+query() {
+    local status
+    for _ in 1 2 3; do
+        wine reg query "$1" >"$work/query.log" 2>&1
+        status=$?
+        [ $status -eq 0 ] && return 0
+        grep -qi 'unable to find' "$work/query.log" && return 1
+        echo "reg query $1 ended with $status:" && cat "$work/query.log"
+        wineserver -w
+    done
+    return 2
+}
+has_key() { query "$1"; }
+no_key() { query "$1"; [ $? -eq 1 ]; }
 values() { wine reg query "$uninstall" 2>/dev/null | tr -d '\r' | awk 'NF >= 3 {print $1}' | sort | tr '\n' ' '; }
 installed_files() { (cd "$folder" 2>/dev/null && find . -type f | sort); }
 
@@ -37,8 +51,8 @@ check "the uninstall key holds exactly the values Windows shows" equals "$(value
 app=$!
 check "the installed program opens the input window" shown "^Tessivane  v${TESSIVANE_VERSION//./\\.}$"
 kill "$app" 2>/dev/null
-wineserver -k 2>/dev/null
 wait "$app" 2>/dev/null
+wineserver -w # the registry is written when Wine's server ends
 check "it stored its settings" has_key "$settings"
 
 before=$(installed_files)
