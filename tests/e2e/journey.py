@@ -9,7 +9,6 @@ only it can check it adds at the journey's stops, through extra(stop).
 import os
 import subprocess
 
-from checks import check, summary
 
 VERSION = os.environ["TESSIVANE_VERSION"]
 TITLES = {"input": f"Tessivane  v{VERSION}", "result": f"Tessivane  v{VERSION}", "about": f"Tessivane  v{VERSION}",
@@ -17,6 +16,61 @@ TITLES = {"input": f"Tessivane  v{VERSION}", "result": f"Tessivane  v{VERSION}",
 # How the reading of MARY WATSON begins, whatever the engine says.
 HEAD = ["Your Plane of Expression is towards Emotional", "", "Your Personal Expression:", "Mental Ability 30 - Average",
         "Physical Ability 20 - Average", "Emotional Ability 40 - Strong", "Intuitive Ability 10 - Weak"]
+
+
+passed = failed = 0
+
+
+def check(what, ok, detail=""):
+    """Counts a check and says how it went; ok."""
+    global passed, failed
+    passed, failed = passed + bool(ok), failed + (not ok)
+    print(f"ok: {what}" if ok else f"FAILED: {what}" + (f"\n{detail}" if detail else ""))
+    return ok
+
+
+def summary(name):
+    """The closing line "NAME: P passed, F failed" that the test command reads; the exit status."""
+    print(f"{name}: {passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+class Driver:
+    """What every driver does alike: the program's copies, how they end, what they print."""
+    reads_whole_report = True
+
+    def __init__(self, command, work):
+        self.command, self.work, self.processes = command, work, []
+        self.log = open(os.path.join(work, "app.log"), "a")
+
+    def start(self):
+        self.processes.append(subprocess.Popen(self.command, stdout=self.log, stderr=subprocess.STDOUT))
+        return self.processes[-1]
+
+    def ended(self, process, seconds=5):
+        try:
+            return process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            return f"still running after {seconds} s: killed"
+
+    def last_name(self):
+        return None
+
+    def extra(self, stop):
+        getattr(self, "at_" + stop, lambda: None)()
+
+    def printed(self):
+        return open(os.path.join(self.work, "app.log"), errors="replace").read()
+
+    def tell(self):
+        print("--- the program's output:\n" + self.printed())
+
+    def finish(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
 
 
 class GiveUp(Exception):

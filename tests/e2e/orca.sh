@@ -19,7 +19,9 @@ if [[ -z ${TESSIVANE_ORCA_RETRY:-} ]]; then
     status=$?
     [[ $status == 0 || $status == 77 ]] && exit "$status"
     echo "orca: the journey failed; running it once more to tell a late step from a fault"
-    TESSIVANE_ORCA_RETRY=2 exec "$0" "$@"
+    TESSIVANE_ORCA_RETRY=2 "$0" "$@"
+    status=$?
+    exit $((status == 77 ? 1 : status)) # a second run that cannot run hides the first one's failure
 fi
 work=$(mktemp -d)
 cleanup() {

@@ -9,16 +9,13 @@ Not checked here: that the report box empties the clipboard.  A headless
 compositor has no seat, and without one no client may own the clipboard, so
 there is nothing there to empty; the X11 leg checks it.
 """
-import os
-import subprocess
 import sys
 import time
 
 import journey
 import pyatspi
-from checks import check
 from gi.repository import GLib
-from journey import TITLES
+from journey import TITLES, Driver, check
 
 program, site_base, report_probe, work = sys.argv[1:5]
 
@@ -81,24 +78,17 @@ def text(accessible):
     return content.getText(0, content.characterCount)
 
 
-class AtSpi:
+class AtSpi(Driver):
     """Takes the journey's steps with AT-SPI actions and reads the accessibility tree."""
-    reads_whole_report = True
 
     def __init__(self):
-        self.log = open(os.path.join(work, "app.log"), "a")
-        self.processes, self.shown = [], {}
-
-    def start(self):
-        process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=self.log)
-        self.processes.append(process)
-        return process
+        super().__init__([program], work)
+        self.shown = {}
 
     def shows(self, which):
         """Waits until which is the program's one showing window (the message: the second copy's)."""
         pid = self.processes[-1 if which == "message" else 0].pid
         role = pyatspi.ROLE_ALERT if which == "message" else pyatspi.ROLE_FRAME
-
         others = [self.shown[w] for w in self.shown if w != which and TITLES[w] == TITLES[which]]
 
         def alone():
@@ -107,6 +97,7 @@ class AtSpi:
             windows = [w for w in application(pid) or [] if w is not None and showing(w)]
             found = [w for w in windows if w.name == TITLES[which] and w.getRole() == role]
             return found[0] if len(found) == 1 and (which == "message" or windows == found) else None
+
         self.shown[which] = wait_for(alone)
         return self.shown[which] is not None
 
@@ -128,38 +119,22 @@ class AtSpi:
     def last_name(self):
         return text(descendant(self.shown["input"], pyatspi.ROLE_TEXT, "Last Name"))
 
-    def ended(self, process, seconds=5):
-        try:
-            return process.wait(seconds)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            return "still running after 5 s: killed"
+    def at_opened(self):
+        forum = wait_for(lambda: pyatspi.findDescendant(
+            self.shown["input"], lambda a: a.name.startswith("Join our free discussion forum")))
+        check("the first window's links are links to screen readers",
+              forum is not None and forum.getRole() == pyatspi.ROLE_LINK, f"role: {forum and forum.getRoleName()}")
 
-    def extra(self, stop):
-        if stop == "opened":
-            forum = wait_for(lambda: pyatspi.findDescendant(
-                self.shown["input"], lambda a: a.name.startswith("Join our free discussion forum")))
-            check("the first window's links are links to screen readers",
-                  forum is not None and forum.getRole() == pyatspi.ROLE_LINK,
-                  f"role: {forum.getRoleName() if forum else None}")
-        elif stop == "message":
-            check("the message says \"Application is already running\"",
-                  wait_for(lambda: descendant(self.shown["message"], pyatspi.ROLE_LABEL,
-                                              "Application is already running")) is not None)
-        elif stop == "ended":
-            # Emptying the clipboard without a seat is refused with a warning: headless only.
-            # Qt 6.8's bridge warns when the driver asks after a window that has just gone.
-            harmless = ("no wl_seats available", "qt.accessibility.atspi: Could not find accessible on path")
-            log = [line for line in open(os.path.join(work, "app.log")) if not any(t in line for t in harmless)]
-            check("the program printed nothing else", not log, "".join(log))
+    def at_message(self):
+        says = wait_for(lambda: descendant(self.shown["message"], pyatspi.ROLE_LABEL, "Application is already running"))
+        check("the message says \"Application is already running\"", says is not None)
 
-    def tell(self):
-        print("--- the program's output:\n" + open(os.path.join(work, "app.log")).read())
-
-    def finish(self):
-        for process in self.processes:
-            if process.poll() is None:
-                process.kill()
+    def at_ended(self):
+        # Emptying the clipboard without a seat is refused with a warning: headless only.
+        # Qt 6.8's bridge warns when the driver asks after a window that has just gone.
+        harmless = ("no wl_seats available", "qt.accessibility.atspi: Could not find accessible on path")
+        log = [line for line in self.printed().splitlines(True) if not any(t in line for t in harmless)]
+        check("the program printed nothing else", not log, "".join(log))
 
 
 expected = journey.reading(report_probe, "MARY", "", "WATSON")

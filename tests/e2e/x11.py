@@ -12,36 +12,25 @@ import time
 from datetime import date
 
 import journey
-from checks import check
-from journey import TITLES, same
+from journey import TITLES, Driver, check, same
 
 
 def output(*command):
     return subprocess.run(command, capture_output=True, text=True).stdout
 
 
-class Keyboard:
+class Keyboard(Driver):
     """Keys and windows on an X server: what the X11 and the Wine drivers share."""
-    reads_whole_report = True
     key_delay, type_delay, pause, seconds = "60", "40", 0.4, 10
     next_keys = "Tab Tab Tab Tab Return"  # from the last name through the date lists to Next, which Enter presses
 
-    def __init__(self, program, site_base, work):
-        self.program, self.site_base, self.work = program, site_base, work
-        self.ids, self.processes = {}, []
-        self.log = open(os.path.join(work, "app.log"), "a")
+    def __init__(self, command, site_base, work):
+        super().__init__(command, work)
+        self.program, self.site_base, self.ids = command[-1], site_base, {}
         self.mouse_away()
 
     def mouse_away(self):
         output("xdotool", "mousemove", "1000", "700")  # out of the way of every window
-
-    def command(self, *arguments):
-        return [self.program, *arguments]
-
-    def start(self):
-        process = subprocess.Popen(self.command(), stdout=self.log, stderr=subprocess.STDOUT)
-        self.processes.append(process)
-        return process
 
     def visible(self, pattern):
         return output("xdotool", "search", "--onlyvisible", "--name", pattern).split()
@@ -95,13 +84,6 @@ class Keyboard:
         self.keys("shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a ctrl+c")  # from Next
         return self.clipboard()
 
-    def ended(self, process, seconds=5):
-        try:
-            return process.wait(seconds)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            return f"still running after {seconds} s: killed"
-
     def opened(self):
         """The last address the stand-in browser was given."""
         time.sleep(1.5)
@@ -112,21 +94,6 @@ class Keyboard:
 
     def page(self, name):
         return f"{self.site_base}/tessivane/ssd.php?page={name}"
-
-    def printed(self):
-        return open(os.path.join(self.work, "app.log"), errors="replace").read()
-
-    def tell(self):
-        print("--- the program's output:\n" + self.printed())
-
-    def finish(self):
-        for process in self.processes:
-            if process.poll() is None:
-                process.kill()
-                process.wait()
-
-    def extra(self, stop):
-        getattr(self, "at_" + stop, lambda: None)()
 
 
 class X11(Keyboard):
@@ -154,4 +121,4 @@ class X11(Keyboard):
 
 if __name__ == "__main__":
     program, site_base, report_probe, work = sys.argv[1:5]
-    sys.exit(journey.take(X11(program, site_base, work), "e2e", journey.reading(report_probe, "MARY", "", "WATSON")))
+    sys.exit(journey.take(X11([program], site_base, work), "e2e", journey.reading(report_probe, "MARY", "", "WATSON")))

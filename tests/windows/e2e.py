@@ -17,22 +17,19 @@ from urllib.parse import quote
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 import journey  # noqa: E402
-from checks import check  # noqa: E402
-from journey import GiveUp, same  # noqa: E402
+from journey import GiveUp, check, same  # noqa: E402
 from x11 import Keyboard, output  # noqa: E402
 
 KEY = r"HKCU\Software\Quennic Softwares\tessivane\Settings"
 
 
-class Wine(Keyboard):
+class WineKeys(Keyboard):
+    """Keys and windows under Wine: what this driver and the screen reader's share."""
     key_delay, type_delay, pause, seconds = "80", "60", 0.5, 15  # Wine starts and draws more slowly
 
     def __init__(self, program, site_base, wine_run, work):
-        super().__init__(program, site_base, work)
+        super().__init__([wine_run, program], site_base, work)
         self.wine_run = wine_run
-
-    def command(self, *arguments):
-        return [self.wine_run, self.program, *arguments]
 
     def wine(self, *arguments):
         return output(self.wine_run, *arguments).replace("\r", "")
@@ -50,6 +47,28 @@ class Wine(Keyboard):
     def ended(self, process, seconds=10):
         return super().ended(process, seconds)
 
+    def again(self):
+        """A new copy, whose windows may have the numbers of the last one's."""
+        self.ids.clear()
+        return self.start()
+
+    def leave(self, app):
+        self.keys("alt+f x")
+        if self.shows("closing"):
+            self.keys("alt+x")
+        return self.ended(app)
+
+    def reminded(self):
+        """Starts a copy whose last update offer is 20 days old: the question comes first."""
+        self.wine("reg", "add", KEY, "/v", "LastUpdateOffer", "/t", "REG_SZ", "/d", str(date.today() - timedelta(20)),
+                  "/f")
+        app = self.again()
+        if not self.shows("message"):
+            raise GiveUp("a reminder 20 days old asks about updates")
+        return app
+
+
+class Wine(WineKeys):
     def screenshot(self, name):
         path = os.path.join(self.work, name + ".png")
         output("import", "-window", self.ids["input"], path)
@@ -126,24 +145,8 @@ class Wine(Keyboard):
         same("the referral arrives exactly", self.opened(), expected)
         self.focus(self.ids["closing"])
 
-    def again(self):
-        """A new copy, whose windows may have the numbers of the last one's."""
-        self.ids.clear()
-        return self.start()
-
-    def leave(self, app):
-        self.keys("alt+f x")
-        if self.shows("closing"):
-            self.keys("alt+x")
-        return self.ended(app)
-
     def at_ended(self):
-        # A reminder left 20 days ago: the update question comes before the input window.
-        self.wine("reg", "add", KEY, "/v", "LastUpdateOffer", "/t", "REG_SZ", "/d", str(date.today() - timedelta(20)),
-                  "/f")
-        app = self.again()
-        if not self.shows("message"):
-            raise GiveUp("a reminder 20 days old asks about updates")
+        app = self.reminded()
         check("a reminder 20 days old asks about updates before the input window",
               not self.visible("^" + journey.TITLES["input"] + "$"))
         self.keys("Escape")
@@ -172,7 +175,7 @@ class Wine(Keyboard):
                 if "SetProcessDpiAwarenessContext" not in line and "EnableNonClientDpiScaling" not in line]
         check("the program printed nothing else", not rest, "\n".join(rest))
 
-    def tell(self):
+    def tell(self):  # a picture of the screen to look at
         output("import", "-window", "root", os.path.join(os.environ.get("TMPDIR", "/tmp"), "tessivane-wine-failure.png"))
         super().tell()
 
