@@ -7,7 +7,6 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib/check.sh
 source scripts/lib/packages.sh
 source scripts/lib/session.sh
-source scripts/lib/xwindows.sh
 source scripts/lib/xvfb.sh
 
 package=$(ls build/release/tessivane_*.deb 2>/dev/null | head -n 1)

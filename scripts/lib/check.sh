@@ -21,14 +21,3 @@ summary() {
 }
 # equals ACTUAL EXPECTED: a check that shows both when they differ.
 equals() { [ "$1" = "$2" ] || { printf 'expected: %q\nactual:   %q\n' "$2" "$1"; return 1; }; }
-# finished PID [SECONDS]: waits up to SECONDS (5) for PID to end and returns its
-# status; kills it after that.
-finished() {
-    local seconds=${2:-5}
-    for _ in $(seq $((seconds * 10))); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill "$1" 2>/dev/null && echo "still running after $seconds s: killed"
-    wait "$1"
-}

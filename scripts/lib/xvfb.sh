@@ -3,6 +3,7 @@
 # start_xvfb WORKDIR: starts Xvfb on a free display, waits until it accepts
 # clients, exports DISPLAY and sets xvfb to its pid.  The server's messages go
 # to WORKDIR/xvfb.log.
+# shown TITLE: a visible window's title matches (xdotool's --name), within 15 s.
 #
 # -noreset: by default the server resets whenever its last client disconnects,
 # and a client that connects during that reset is dropped before its setup is
@@ -25,4 +26,11 @@ start_xvfb() {
     fi
     export DISPLAY=:$(cat "$work/display")
     unset WAYLAND_DISPLAY XAUTHORITY
+}
+shown() {
+    for _ in $(seq 150); do
+        [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
+        sleep 0.1
+    done
+    return 1
 }

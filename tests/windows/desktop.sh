@@ -14,8 +14,6 @@ lib=$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib
 source "$lib/xvfb.sh"
 source "$lib/check.sh"
 source "$lib/session.sh"
-window_wait=150 # Wine starts and draws more slowly
-source "$lib/xwindows.sh"
 start_xvfb "$work" || exit 1
 openbox >/dev/null 2>&1 &
 openbox=$!

@@ -21,14 +21,10 @@ settings='HKCU\Software\Quennic Softwares\tessivane'
 # query KEY: 0 when the key is there, 1 when Wine says it is not. A query that
 # could not run says neither: it is asked again, and shows what it printed.
 query() {
-    local status
     for _ in 1 2 3; do
-        wine reg query "$1" >"$work/query.log" 2>&1
-        status=$?
-        [ $status -eq 0 ] && return 0
+        wine reg query "$1" >"$work/query.log" 2>&1 && return 0
         grep -qi 'unable to find' "$work/query.log" && return 1
-        echo "reg query $1 ended with $status:" && cat "$work/query.log"
-        wineserver -w
+        cat "$work/query.log" && wineserver -w
     done
     return 2
 }
