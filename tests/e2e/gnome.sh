@@ -3,24 +3,10 @@
 # Xvfb, with a GNOME session's environment, where the program runs through
 # mutter's Xwayland. Usage: gnome.sh PROGRAM SITE_BASE REPORT_PROBE
 set -uo pipefail
-export PYTHONDONTWRITEBYTECODE=1 # nothing written beside the drivers
 
 here=$(dirname "${BASH_SOURCE[0]}")
-work=$(mktemp -d)
-cleanup() {
-    local pid
-    for pid in ${mutter:-} ${bus:-} ${xvfb:-}; do
-        kill "$pid" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-source "$here/../../scripts/lib/xvfb.sh"
-source "$here/../../scripts/lib/session.sh"
+source "$here/leg.sh"
 start_xvfb "$work" || exit 1
-private_user "$work"
 host=$DISPLAY
 give_up() {
     echo "FAILED: $1 (giving up)"
@@ -30,14 +16,14 @@ give_up() {
 }
 
 dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile 2>/dev/null &
-bus=$!
+pids="$! $xvfb"
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
 # The output fits the Xvfb, so that a screenshot of it holds the whole desktop.
 width=1000 height=700
 sockets=$(ls /tmp/.X11-unix 2>/dev/null)
 MUTTER_DEBUG_DUMMY_MODE_SPECS=${width}x$height mutter --nested --wayland --wayland-display=tessivane-gnome \
     >"$work/mutter.log" 2>&1 &
-mutter=$!
+pids="$! $pids"
 for _ in $(seq 150); do
     # Its Xwayland's display: as mutter names it, or the new socket.
     nested=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$work/mutter.log")

@@ -4,7 +4,6 @@
 # private D-Bus session and accessibility bus. Each step checks what Orca said.
 # Usage: orca.sh PROGRAM SITE_BASE
 set -uo pipefail
-export PYTHONDONTWRITEBYTECODE=1 # nothing written beside the drivers
 
 here=$(dirname "${BASH_SOURCE[0]}")
 if ! command -v orca >/dev/null; then
@@ -23,25 +22,12 @@ if [[ -z ${TESSIVANE_ORCA_RETRY:-} ]]; then
     status=$?
     exit $((status == 77 ? 1 : status)) # a second run that cannot run hides the first one's failure
 fi
-work=$(mktemp -d)
-cleanup() {
-    local pid
-    for pid in ${openbox:-} ${xvfb:-}; do
-        kill "$pid" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-source "$here/../../scripts/lib/xvfb.sh"
+source "$here/leg.sh"
 start_xvfb "$work" || exit 1
-source "$here/../../scripts/lib/session.sh"
-private_user "$work"
 export XDG_DATA_HOME=$work/home/.local/share
 unset XDG_SESSION_ID QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
-openbox=$!
+pids="$! $xvfb"
 
 # The session bus and the accessibility bus live only as long as the driver.
 # (Their daemons complain on stderr that they may not raise their file limit.)

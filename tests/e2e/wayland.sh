@@ -3,24 +3,14 @@
 # through the accessibility bus of a private D-Bus session, since no keys can be
 # sent to a Wayland client from outside.  Usage: wayland.sh PROGRAM SITE_BASE REPORT_PROBE
 set -uo pipefail
-export PYTHONDONTWRITEBYTECODE=1 # nothing written beside the drivers
 
 here=$(dirname "${BASH_SOURCE[0]}")
-work=$(mktemp -d)
-cleanup() {
-    [ -n "${weston:-}" ] && kill "$weston" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-source "$here/../../scripts/lib/session.sh"
-private_user "$work"
+source "$here/leg.sh"
 unset DISPLAY XDG_SESSION_ID
 
 weston --backend=headless-backend.so --socket=tessivane-e2e --idle-time=0 --no-config \
     >"$work/weston.log" 2>&1 &
-weston=$!
+pids=$!
 for _ in $(seq 100); do
     [ -S "$XDG_RUNTIME_DIR/tessivane-e2e" ] && break
     sleep 0.1

@@ -3,7 +3,6 @@
 # with a window manager and a Wine prefix of its own.
 # Usage: e2e.sh PROGRAM.exe SITE_BASE REPORT_PROBE.exe WINE_RUN
 set -uo pipefail
-export PYTHONDONTWRITEBYTECODE=1 # nothing written beside the drivers
 
 source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 wine_user "$4"

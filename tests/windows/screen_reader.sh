@@ -4,7 +4,6 @@
 # of its own.
 # Usage: screen_reader.sh PROGRAM.exe UIA_READER.exe UIA_RECORDER.dll REPORT_PROBE.exe WINE_RUN
 set -uo pipefail
-export PYTHONDONTWRITEBYTECODE=1 # nothing written beside the drivers
 
 uia_reader=$2
 wine_run=$5
