@@ -141,7 +141,8 @@ def take(driver, name, expected_report):
         driver.extra("ended")
     except GiveUp as step:
         check(f"{step} (giving up)", False)
-        driver.tell()
     finally:
+        if failed:
+            driver.tell()
         driver.finish()
     return summary(name)
