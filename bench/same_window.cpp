@@ -16,14 +16,16 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QMainWindow window(nullptr, Look::fixedWindowFlags());
     window.setFont(Look::verdana(8.25));
-    Look::paint(&window, Look::LightBlue, Qt::white);
     Ui::frmMain ui;
     ui.setupUi(&window);
     window.setWindowTitle(QStringLiteral("Tessivane  v" TESSIVANE_VERSION));
 
-    Look::paintNative(ui.menuBar);
-    for (QLabel* label : {ui.Label1, ui.Label4, ui.Label5})
-        Look::paintText(label, Qt::white);
+    Look::paint(ui.centralWidget, Look::LightBlue, Qt::white);
+    for (QWidget* box : std::initializer_list<QWidget*> {ui.txtFirstName, ui.txtMiddleName, ui.txtLastName, ui.cboDate,
+                                                         ui.cboMonth, ui.cboYear})
+        Look::paint(box, Look::LightBlue, Qt::white);
+    for (QGroupBox* frame : {ui.fraName, ui.fraBirthDay})
+        Look::paintText(frame, Qt::white);
     ui.Label61->setFont(Look::verdana(8.25, false, true));
     Look::paintText(ui.Label61, Qt::white);
     for (QLabel* label : {ui.lblCobrand, ui.lblFullBrand}) {
@@ -31,8 +33,6 @@ int main(int argc, char* argv[])
         Look::paint(label, Look::LightBlue, Qt::blue);
     }
     ui.lblCobrand->raise();
-    for (QPushButton* button : {ui.cmdNext, ui.cmdExit})
-        Look::paintNative(button);
     ui.centralWidget->setFixedSize(427, 230);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 

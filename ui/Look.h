@@ -7,7 +7,6 @@
 
 class QWidget;
 class QLabel;
-class QAbstractButton;
 
 namespace Tessivane::Look {
 
@@ -21,14 +20,11 @@ inline const QColor ButtonText {0, 0, 0};
 QFont verdana(qreal points, bool bold = false, bool underline = false);
 QFont msSansSerif(qreal points);
 
-// Background and text colours of a widget and of the boxes and lists in it.
+// The design's background and text colours of a window, a container or a
+// control, in the roles its kind draws them with; the rest stays the desktop's.
 void paint(QWidget* widget, const QColor& background, const QColor& text);
 // Text colour alone, on a transparent background: the container's colour.
 void paintText(QWidget* widget, const QColor& text);
-// A push button's face and text; its other colours are the desktop's, and follow it.
-void paintButton(QAbstractButton* button, const QColor& face, const QColor& text);
-// The desktop's own colours, whatever the widget's container uses, and follows them.
-void paintNative(QWidget* widget);
 
 // The fixed boxes were laid out for Windows fonts at 96 dots an inch; a wider
 // fallback font or a larger font resolution is made smaller until the text fits

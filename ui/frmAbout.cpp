@@ -44,12 +44,9 @@ void frmAbout::applyLook()
         link->setFont(Look::verdana(8.25, false, true));
     Look::shrinkToWidth(m_ui->lblHomePage, width() - m_ui->lblHomePage->x() - 8);
 
-    QPalette line = m_ui->Line1->palette();
-    line.setColor(QPalette::Window, Qt::white);
-    m_ui->Line1->setPalette(line);
-    m_ui->Line1->setAutoFillBackground(true);
+    Look::paint(m_ui->Line1, Qt::white, Qt::white);
 
-    Look::paintButton(m_ui->cmdOK, Look::LightBlue, Look::ButtonText);
+    Look::paint(m_ui->cmdOK, Look::LightBlue, Look::ButtonText);
     setFixedSize(455, 244);
     Look::fitText(this);
 }

@@ -15,7 +15,6 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QStyle>
-#include <QStyleFactory>
 
 #include <limits>
 #include <utility>
@@ -48,10 +47,9 @@ frmMain::frmMain(Navigator& navigator, modHelp& help, MessageService& messages)
     , m_help(help)
     , m_messages(messages)
 {
-    // Font and colours first, so that the controls are made with them instead of
-    // each being told of a change afterwards.
+    // The font first, so that the controls are made with it instead of each
+    // being told of a change afterwards.
     setFont(Look::verdana(8.25));
-    Look::paint(this, Look::LightBlue, Qt::white);
     m_ui->setupUi(this);
     setWindowTitle(versionTitle());
     setUpWindow(this);
@@ -83,27 +81,16 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    Look::paintNative(m_ui->menuBar);
-    for (QLabel* label : {m_ui->Label1, m_ui->Label4, m_ui->Label5})
-        Look::paintText(label, Qt::white);
+    // The design's colours below the menu bar, which stays the desktop's. A
+    // native style (Windows') draws a box's face and a frame's title in its own
+    // colours unless they have colours of their own.
+    Look::paint(m_ui->centralWidget, Look::LightBlue, Qt::white);
     setUpPromotions(m_help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
-    for (QPushButton* button : {m_ui->cmdNext, m_ui->cmdExit})
-        Look::paintNative(button);
-    // A native style (Windows') draws a box's face and a frame's title in its
-    // own colours unless they have colours of their own.
-    for (QLineEdit* box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName})
+    for (QWidget* box : std::initializer_list<QWidget*> {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName,
+                                                         m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
         Look::paint(box, Look::LightBlue, Qt::white);
     for (QGroupBox* frame : {m_ui->fraName, m_ui->fraBirthDay})
         Look::paintText(frame, Qt::white);
-    // The lists keep the window's white text on light blue. A style that draws
-    // them as native controls (Windows') keeps its own face behind that text:
-    // there they are drawn by one that takes both colours from the palette.
-    if (style()->name() != QLatin1String("fusion")) {
-        QStyle* lists = QStyleFactory::create(QStringLiteral("Fusion"));
-        lists->setParent(this);
-        for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-            list->setStyle(lists);
-    }
     // A fixed client area of 427 x 230 pixels below the menu bar.
     m_ui->centralWidget->setFixedSize(427, 230);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

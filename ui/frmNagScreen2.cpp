@@ -100,8 +100,7 @@ void frmNagScreen2::applyLook()
     QFont check = Look::verdana(14.25);
     m_ui->Check1->setFont(check);
     m_ui->Check1->setCursor(Qt::PointingHandCursor);
-    Look::paintButton(m_ui->Check1, Look::ButtonFace, QColor(0, 0, 192));
-    Look::paintNative(m_ui->cmdClose);
+    Look::paint(m_ui->Check1, Look::ButtonFace, QColor(0, 0, 192));
 
     m_ui->lblNagScreen2Caption->setFont(Look::msSansSerif(18));
     m_ui->Label2->setFont(Look::verdana(9.75, true));
@@ -110,12 +109,9 @@ void frmNagScreen2::applyLook()
         Look::paint(frame, Look::Navy, Qt::white);
         frame->setFont(Look::verdana(9.75, true));
     }
-    for (const ReferralBox& box : ReferralBoxes) {
+    for (const ReferralBox& box : ReferralBoxes)
         control(box)->setFont(font());
-        Look::paintNative(control(box));
-    }
     m_ui->cmdSubmit->setFont(Look::verdana(8.25, true));
-    Look::paintNative(m_ui->cmdSubmit);
 
     m_ui->Label3->setFont(Look::verdana(9));
     Look::paintText(m_ui->Label3, Qt::white);

@@ -44,8 +44,6 @@ void frmPlaneOfExOrPerExpect::applyLook(modHelp& help)
     setFont(Look::verdana(8.25));
     Look::paint(this, Look::LightBlue, Qt::black);
     Look::paint(m_ui->txtDisplay, Look::LightBlue, Qt::white);
-    for (QPushButton* button : {m_ui->cmdback, m_ui->cmdprint})
-        Look::paintNative(button);
     setUpPromotions(help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     setFixedSize(425, 341);
     Look::fitText(this);
