@@ -1,3 +1,4 @@
+#include "Columns.h"
 #include "Look.h"
 #include "ProgramFixture.h"
 #include "Titles.h"
@@ -32,8 +33,7 @@ private slots:
 
     void onlyAFallbackFaceIsFitted_data()
     {
-        QTest::addColumn<QString>("face");
-        QTest::addColumn<bool>("fitted");
+        columns<QString, bool>({"face", "fitted"});
         QTest::newRow("Verdana missing, drawn in a fallback") << QStringLiteral("Verdana") << true;
         QTest::newRow("the face asked for is drawn") << QStringLiteral("DejaVu Sans") << false;
     }
@@ -94,8 +94,7 @@ private slots:
 
     void links_data()
     {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QStringList>("opened");
+        columns<QString, QStringList>({"label", "opened"});
         QTest::newRow("invitation") << "lblHomePage" << QStringList {PageAddress(QStringLiteral("home-page"))};
         QTest::newRow("more details") << "lblCobrand" << QStringList {PageAddress(QStringLiteral("fully-branded"))};
         QTest::newRow("not a link") << "Label3" << QStringList {};

@@ -1,5 +1,6 @@
 // The input window: entries, checks, menus, links, its about window and the start-up that shows it.
 #include "BuildConfig.h"
+#include "Columns.h"
 #include "InputWindowTest.h"
 #include "StartUp.h"
 #include "Titles.h"
@@ -81,8 +82,7 @@ private slots:
 
     void typedSmallLettersBecomeCapitals_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
+        columns<QString, QString>({"typed", "shown"});
         // clang-format off
         QTest::newRow("smith") << "smith" << "SMITH";
         QTest::newRow("punctuation and digits") << "o'neil-2" << "O'NEIL-2";
@@ -129,11 +129,7 @@ private slots:
 
     void refusedEntriesLeaveTheWindowAsItWas_data()
     {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("middle");
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("focus");
+        columns<QString, QString, QString, QString, QString>({"first", "middle", "last", "message", "focus"});
         QTest::newRow("no first name") << ""
                                        << "Q"
                                        << ""
@@ -216,8 +212,7 @@ private slots:
 
     void menusAndLinksOpenTheirPages_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("key");
+        columns<QString, QString>({"control", "key"});
         // clang-format off
         QTest::newRow("online help") << "mnuOnline" << "help-web-page";
         QTest::newRow("visit") << "mnuVisit" << "home-page";
@@ -285,9 +280,7 @@ private slots:
 
     void startUpAsksOnceThenShowsTheInputWindow_data()
     {
-        QTest::addColumn<MessageService::Answer>("answer");
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<QString>("front");
+        columns<MessageService::Answer, double, QString>({"answer", "draw", "front"});
         QTest::newRow("yes, co-brand in front") << MessageService::Answer::Yes << 0.0 << "lblCobrand";
         QTest::newRow("no, full brand in front") << MessageService::Answer::No << 0.25 << "lblFullBrand";
     }

@@ -1,3 +1,4 @@
+#include "Columns.h"
 #include "ProgramFixture.h"
 #include "Titles.h"
 #include "frmMain.h"
@@ -48,8 +49,7 @@ private slots:
 
     void loadDrawsTheAppeal_data()
     {
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<int>("appeal");
+        columns<double, int>({"draw", "appeal"});
         QTest::newRow("0") << 0.0 << 0;
         QTest::newRow("just below a quarter") << 0.2499 << 0;
         QTest::newRow("a quarter") << 0.25 << 1;

@@ -1,3 +1,4 @@
+#include "Columns.h"
 #include "FakePlatform.h"
 #include "modHelp.h"
 
@@ -86,8 +87,7 @@ private slots:
 
     void openPage_data()
     {
-        QTest::addColumn<Page>("page");
-        QTest::addColumn<QString>("key");
+        columns<Page, QString>({"page", "key"});
         QTest::newRow("home") << Page::HomePage << QStringLiteral("home-page");
         QTest::newRow("help") << Page::HelpWebPage << QStringLiteral("help-web-page");
         QTest::newRow("download") << Page::DownloadWebPage << QStringLiteral("download-web-page");
@@ -127,12 +127,8 @@ private slots:
 
     void offerUpdateCheck_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<bool>("failWrites");
-        QTest::addColumn<bool>("asks");
-        QTest::addColumn<QString>("storedAfter");
-        QTest::addColumn<bool>("opensDownload");
+        columns<QString, Answer, bool, bool, QString, bool>(
+            {"stored", "answer", "failWrites", "asks", "storedAfter", "opensDownload"});
 
         const QString today = QStringLiteral("2026-12-08");
         QTest::newRow("first run") << QString() << Answer::Yes << false << false << today << false;
@@ -222,8 +218,7 @@ private slots:
 
     void shutDownClosesEveryWindowOnceAndEndsOnce_data()
     {
-        QTest::addColumn<int>("closingWindow");
-        QTest::addColumn<bool>("byItsCloseBox");
+        columns<int, bool>({"closingWindow", "byItsCloseBox"});
         QTest::newRow("closing window first") << 0 << false;
         QTest::newRow("closing window between") << 1 << false;
         QTest::newRow("closing window last") << 2 << false;

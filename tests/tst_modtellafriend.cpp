@@ -1,3 +1,4 @@
+#include "Columns.h"
 #include "FakePlatform.h"
 #include "Site.h"
 #include "modHelp.h"
@@ -66,8 +67,7 @@ private slots:
 
     void checks_data()
     {
-        QTest::addColumn<ReferralFields>("entries");
-        QTest::addColumn<QString>("message");
+        columns<ReferralFields, QString>({"entries", "message"});
 
         const auto with = [](auto change) {
             ReferralFields entries = complete();
@@ -186,9 +186,7 @@ private slots:
     void placeholders_data()
     {
         QTest::addColumn<int>("box"); // in ReferralBoxes
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("afterFocusIn");
-        QTest::addColumn<QString>("afterFocusOut");
+        columns<QString, QString, QString>({"text", "afterFocusIn", "afterFocusOut"});
 
         // clang-format off
         QTest::newRow("placeholder cleared") << 0 << "Your Name" << "" << "Your Name";

@@ -1,3 +1,4 @@
+#include "Columns.h"
 #include "QtPlatform.h"
 #include "Site.h"
 
@@ -72,8 +73,7 @@ private slots:
 
     void exactUrl_data()
     {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("valid");
+        columns<QString, bool>({"address", "valid"});
         QTest::newRow("page") << PageAddress(QStringLiteral("home-page")) << true;
         QTest::newRow("encoded query") << SiteBase() + QStringLiteral("/a?b=%20%2B%26&c=%F0%9F%98%80") << true;
         QTest::newRow("raw blank") << SiteBase() + QStringLiteral("/a b") << false;
@@ -170,13 +170,8 @@ private slots:
 
     void desktopStartChoosesPlatformAndToken_data()
     {
-        QTest::addColumn<QString>("desktop");
-        QTest::addColumn<QString>("wayland");
-        QTest::addColumn<QString>("x11");
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<QString>("activationToken");
-        QTest::addColumn<QString>("chosenPlatform");
-        QTest::addColumn<QString>("chosenToken");
+        columns<QString, QString, QString, QString, QString, QString, QString>(
+            {"desktop", "wayland", "x11", "platform", "activationToken", "chosenPlatform", "chosenToken"});
         // The launcher's X11 token is "id" throughout.
         // clang-format off
         QTest::newRow("GNOME on Wayland")     << "GNOME"        << "wayland-0" << ":0" << ""        << ""  << "xcb" << "";

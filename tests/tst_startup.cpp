@@ -1,3 +1,4 @@
+#include "Columns.h"
 #include "FakePlatform.h"
 #include "StartUp.h"
 #include "modHelp.h"
@@ -79,8 +80,7 @@ private slots:
 
     void oldOfferAskedOnceBeforeTheWindow_data()
     {
-        QTest::addColumn<MessageService::Answer>("answer");
-        QTest::addColumn<int>("pagesOpened");
+        columns<MessageService::Answer, int>({"answer", "pagesOpened"});
         QTest::newRow("yes") << MessageService::Answer::Yes << 1;
         QTest::newRow("no") << MessageService::Answer::No << 0;
     }
@@ -105,9 +105,7 @@ private slots:
 
     void coBrandPick_data()
     {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<int>("pick");
-        QTest::addColumn<std::optional<PromotionLabel>>("front");
+        columns<double, int, std::optional<PromotionLabel>>({"x", "pick", "front"});
 
         const auto co = std::optional<PromotionLabel>(PromotionLabel::CoBrand);
         const auto full = std::optional<PromotionLabel>(PromotionLabel::FullBrand);

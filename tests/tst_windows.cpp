@@ -1,4 +1,5 @@
 // What every window shares: the keyboard reaches every control and link, and screen readers name them.
+#include "Columns.h"
 #include "InputWindowTest.h"
 #include "LinkLabel.h"
 
@@ -20,8 +21,7 @@ private slots:
     // The first row is the first window this process builds: its links are links too.
     void tabOrderReachesTheLinks_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("names");
+        columns<QString, QString>({"window", "names"});
         QTest::newRow("input") << "input"
                                << "txtFirstName txtMiddleName txtLastName cboMonth cboDate cboYear cmdNext Label61 "
                                   "lblCobrand txtFirstName";
@@ -65,9 +65,7 @@ private slots:
     // Screen readers name each entry by its label or its own accessible name.
     void entriesHaveAccessibleNames_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
+        columns<QString, QString, QString>({"window", "control", "name"});
         QTest::newRow("first name") << "input"
                                     << "txtFirstName"
                                     << "First Name";
@@ -134,10 +132,7 @@ private slots:
     // value and its text; the name says what it is for (above).
     void listsReadTheirEntries_data()
     {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<int>("entries");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("next");
+        columns<QString, int, QString, QString>({"list", "entries", "first", "next"});
         // clang-format off
         QTest::newRow("month") << "cboMonth" << 12  << "January" << "February";
         QTest::newRow("day")   << "cboDate"  << 31  << "1"       << "2";
@@ -167,12 +162,7 @@ private slots:
     // Enter presses the focused push button as Space does, once however long it is held.
     void enterPressesTheFocusedButton_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("held");
-        QTest::addColumn<int>("presses");
+        columns<QString, QString, int, int, bool, int>({"window", "button", "key", "modifiers", "held", "presses"});
         // clang-format off
         QTest::newRow("Enter on Next")             << "input"   << "cmdNext"   << int(Qt::Key_Return) << 0 << false << 1;
         QTest::newRow("keypad Enter on Next")      << "input"   << "cmdNext"   << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
