@@ -115,12 +115,14 @@ private slots:
         readings(1000);
         QCOMPARE(QApplication::allWidgets().size(), widgets);
         const qint64 added = resident() - settled;
+        qint64 allowed = 256; // kB
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-        // Qt 6.4's cache forgets the parts past its ceiling but keeps their
-        // names, one for each palette a part was drawn with: about 0.9 kB a reading.
-        QEXPECT_FAIL("", "the pixmap cache keeps the names of the parts it let go", Continue);
+        // Qt 6.4's cache lets go of the parts past its ceiling but keeps their
+        // names, one for each palette a part was drawn with: about 0.9 kB a
+        // reading, which not even emptying the cache frees. Those, and no more.
+        allowed += 1000;
 #endif
-        QVERIFY2(added < 256, qPrintable(QStringLiteral("the last 1,000 readings added %1 kB").arg(added)));
+        QVERIFY2(added < allowed, qPrintable(QStringLiteral("the last 1,000 readings added %1 kB").arg(added)));
 #endif
     }
 
