@@ -1,4 +1,6 @@
+#include "Columns.h"
 #include "ProgramFixture.h"
+#include "ScreenFit.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 
 #include <functional>
 
@@ -252,6 +255,73 @@ private slots:
     {
         QFETCH(QString, window);
         QCOMPARE(inWindow(window, cutTextsIn).join(QStringLiteral("; ")), QString());
+    }
+
+    void fittingScale_data()
+    {
+        columns<QSize, QSize, QSize, qreal, qreal>({"window", "frame", "room", "pixelRatio", "scale"});
+        QTest::newRow("fits") << QSize(427, 248) << QSize(2, 32) << QSize(640, 385) << 2.0 << 1.0;
+        QTest::newRow("too wide at 200 %") << QSize(741, 315) << QSize(2, 32) << QSize(640, 385) << 2.0 << 638 / 741.0;
+        QTest::newRow("too high at 200 %") << QSize(427, 248) << QSize(0, 30) << QSize(640, 250) << 2.0 << 220 / 248.0;
+        QTest::newRow("no smaller than at 96 dpi") << QSize(741, 315) << QSize(2, 32) << QSize(320, 200) << 2.0 << 0.5;
+        QTest::newRow("at 100 %, as designed") << QSize(741, 315) << QSize(2, 32) << QSize(640, 385) << 1.0 << 1.0;
+    }
+
+    void fittingScale()
+    {
+        QFETCH(QSize, window);
+        QFETCH(QSize, frame);
+        QFETCH(QSize, room);
+        QFETCH(qreal, pixelRatio);
+        QTEST(Tessivane::fittingScale(window, frame, room, pixelRatio), "scale");
+    }
+
+    // Also run on a 1280 x 800 screen at 200 %: the closing window is made as
+    // much smaller as it takes; the others keep their size.
+    void windowsFitTheScreen_data()
+    {
+        columns<QString, QSize, QString, QRect>({"window", "designed", "button", "buttonPlace"});
+        QTest::newRow("input") << "input" << QSize(427, 248) << "cmdNext" << QRect(300, 20, 88, 26);
+        QTest::newRow("result") << "result" << QSize(425, 341) << "cmdback" << QRect(334, 243, 85, 26);
+        QTest::newRow("closing") << "closing" << QSize(741, 315) << "cmdClose" << QRect(400, 184, 83, 25);
+    }
+
+    void windowsFitTheScreen()
+    {
+        QFETCH(QString, window);
+        QFETCH(QSize, designed);
+        QFETCH(QString, button);
+        QFETCH(QRect, buttonPlace);
+        ProgramFixture fixture;
+        QWidget* shown = fixture.open(window);
+        const QSize room = shown->screen()->availableGeometry().size();
+        const QSize framed = shown->frameGeometry().size();
+        const bool fits = designed.width() <= room.width() && designed.height() + 40 <= room.height();
+        // As large as fits: the frame touches the room's sides, or its top and bottom.
+        if (fits)
+            QCOMPARE(shown->size(), designed);
+        else
+            QVERIFY2(framed.width() <= room.width() && framed.height() <= room.height()
+                         && (framed.width() >= room.width() - 1 || framed.height() >= room.height() - 1),
+                     qPrintable(QStringLiteral("%1x%2 framed in %3x%4")
+                                    .arg(framed.width())
+                                    .arg(framed.height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+        const qreal scale = qreal(shown->width()) / designed.width();
+        QCOMPARE(shown->height(), qRound(designed.height() * scale));
+        // All of it alike: its controls where the design has them, as much smaller.
+        const QRect place = child<QPushButton>(shown, button.toLatin1().constData())->geometry();
+        const QRectF wanted(QPointF(buttonPlace.topLeft()) * scale, QSizeF(buttonPlace.size()) * scale);
+        QVERIFY2(std::abs(place.x() - wanted.x()) <= 1 && std::abs(place.y() - wanted.y()) <= 1
+                     && std::abs(place.width() - wanted.width()) <= 1
+                     && std::abs(place.height() - wanted.height()) <= 1,
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                .arg(button)
+                                .arg(place.x())
+                                .arg(place.y())
+                                .arg(place.width())
+                                .arg(place.height())));
     }
 };
 

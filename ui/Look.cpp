@@ -134,10 +134,25 @@ void fitFont(QWidget* widget, const std::function<qreal(const QFontMetrics&)>& g
     widget->setFont(font);
 }
 
-void fitOne(QWidget* widget)
+void fitOne(QWidget* widget, bool evenAsDesigned)
 {
-    if (!drawnAsDesigned(widget))
+    if (evenAsDesigned || !drawnAsDesigned(widget))
         fitFont(widget, [widget](const QFontMetrics& metrics) { return growth(widget, metrics); });
+}
+
+// Frames last: a smaller frame font is inherited by what has none of its own.
+void fitAll(QWidget* widget, bool evenAsDesigned)
+{
+    const QList<QWidget*> inside = widget->findChildren<QWidget*>();
+    for (QWidget* control : inside) {
+        if (!qobject_cast<QGroupBox*>(control))
+            fitOne(control, evenAsDesigned);
+    }
+    for (QWidget* control : inside) {
+        if (qobject_cast<QGroupBox*>(control))
+            fitOne(control, evenAsDesigned);
+    }
+    fitOne(widget, evenAsDesigned);
 }
 
 } // namespace
@@ -220,17 +235,12 @@ void paintText(QWidget* widget, const QColor& text)
 
 void fitText(QWidget* widget)
 {
-    // Frames last: a smaller frame font is inherited by what has none of its own.
-    const QList<QWidget*> inside = widget->findChildren<QWidget*>();
-    for (QWidget* control : inside) {
-        if (!qobject_cast<QGroupBox*>(control))
-            fitOne(control);
-    }
-    for (QWidget* control : inside) {
-        if (qobject_cast<QGroupBox*>(control))
-            fitOne(control);
-    }
-    fitOne(widget);
+    fitAll(widget, false);
+}
+
+void refitText(QWidget* widget)
+{
+    fitAll(widget, true);
 }
 
 void shrinkToWidth(QLabel* label, int maxWidth)

@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "ScreenFit.h"
 #include "WindowSetUp.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -80,6 +81,12 @@ void showActive(QWidget* window)
     window->activateWindow();
 }
 
+// The frame the window manager drew around a shown window; none before it did.
+QSize frameOf(const QWidget* window)
+{
+    return window ? window->frameGeometry().size() - window->size() : QSize();
+}
+
 } // namespace
 
 Program::Program(Platform platform, modHelp& help, modTellAFriend& referral)
@@ -120,6 +127,7 @@ void Program::showMainWindow()
         m_mainLoaded = true;
         m_main = new frmMain(*this, m_help, m_platform.messages);
         m_mainPlace = new PlaceKeeper(m_main);
+        fitOnScreen(m_main, QSize());
         m_main->Form_Load();
         m_main->show();
         return;
@@ -142,6 +150,7 @@ void Program::showNagScreen()
     if (!loaded) {
         m_nagScreen = new frmNagScreen2(m_help, m_referral, m_platform.messages, m_platform.random);
         m_nagScreenPlace = new PlaceKeeper(m_nagScreen);
+        fitOnScreen(m_nagScreen, frameOf(m_main));
     } else if (m_nagScreen->isVisible()) {
         return;
     }
@@ -189,6 +198,7 @@ void Program::showReading(const ReportPieces& report)
     // "Back" and every other way out close the old one, so this one is always fresh.
     delete m_result;
     m_result = new frmPlaneOfExOrPerExpect(*this, m_help, m_platform.clipboard);
+    fitOnScreen(m_result, frameOf(m_main));
     if (m_main)
         centreOn(m_result, m_main);
     showActive(m_result);
@@ -198,6 +208,7 @@ void Program::showReading(const ReportPieces& report)
 void Program::showAbout(QWidget* parent)
 {
     frmAbout about(m_help, parent);
+    fitOnScreen(&about, frameOf(parent ? parent->window() : nullptr));
     // Qt's own placement guesses a frame with borders at the sides, as no
     // GNOME or KDE title bar has, and puts the window above the centre.
     if (parent)
