@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "BuildConfig.h"
+#include "DisplayScale.h"
 #include "Titles.h"
 
 #include <QApplication>
@@ -119,6 +120,11 @@ DesktopStartUp::DesktopStartUp()
         qputenv("QT_QPA_PLATFORM", m_choice.platform.toLocal8Bit());
     if (!m_choice.activationToken.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", m_choice.activationToken.toLocal8Bit());
+    const ScaleRequest scale = desktopScaleRequest();
+    m_userScaleFactor = scale.userFactor;
+    m_scaleFactor = chooseScaleFactor(scale);
+    if (!m_scaleFactor.isEmpty())
+        qputenv("QT_SCALE_FACTOR", m_scaleFactor.toLocal8Bit());
 }
 
 void DesktopStartUp::applicationMade()
@@ -128,6 +134,12 @@ void DesktopStartUp::applicationMade()
     // The token itself is used and taken out when the first window shows.
     if (!m_choice.activationToken.isEmpty())
         qunsetenv("DESKTOP_STARTUP_ID");
+    if (m_scaleFactor.isEmpty())
+        return;
+    if (m_userScaleFactor.isEmpty())
+        qunsetenv("QT_SCALE_FACTOR");
+    else
+        qputenv("QT_SCALE_FACTOR", m_userScaleFactor.toLocal8Bit());
 }
 
 bool screenReadersHearNewEntries()

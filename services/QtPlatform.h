@@ -35,9 +35,10 @@ struct DesktopChoice
 };
 DesktopChoice chooseDesktopStart(const DesktopStart& start);
 
-// Applies chooseDesktopStart to this process's environment before the
-// application is made, and afterwards takes out again what only Qt was to read,
-// so that a browser the program starts does not inherit it.
+// Applies chooseDesktopStart and chooseScaleFactor to this process's
+// environment before the application is made, and afterwards takes out again
+// what only Qt was to read, so that a browser the program starts does not
+// inherit it.
 class DesktopStartUp
 {
 public:
@@ -46,6 +47,8 @@ public:
 
 private:
     DesktopChoice m_choice;
+    QString m_userScaleFactor;
+    QString m_scaleFactor;
 };
 
 // Whether screen readers hear a drop-down list's new entry from the toolkit

@@ -1,4 +1,5 @@
 #include "Columns.h"
+#include "DisplayScale.h"
 #include "QtPlatform.h"
 #include "Site.h"
 
@@ -195,6 +196,29 @@ private slots:
             = chooseDesktopStart({desktop, wayland, x11, platform, QStringLiteral("id"), activationToken});
         QTEST(choice.platform, "chosenPlatform");
         QTEST(choice.activationToken, "chosenToken");
+    }
+
+    // Windows' Text size on top of what Qt scales by itself, the user's own factor kept.
+    void scaleFactorFollowsTextSize_data()
+    {
+        columns<QString, int, QString>({"userFactor", "textScale", "chosen"});
+        QTest::newRow("100 %") << "" << 100 << "";
+        QTest::newRow("125 %") << "" << 125 << "1.25";
+        QTest::newRow("150 %") << "" << 150 << "1.5";
+        QTest::newRow("225 %, the most") << "" << 225 << "2.25";
+        QTest::newRow("beyond the most") << "" << 500 << "2.25";
+        QTest::newRow("below 100 %") << "" << 50 << "";
+        QTest::newRow("user's factor times 150 %") << "1.25" << 150 << "1.875";
+        QTest::newRow("user's factor alone") << "1.25" << 100 << "";
+        QTest::newRow("user's value no factor") << "big" << 150 << "";
+        QTest::newRow("user's factor zero") << "0" << 150 << "";
+    }
+
+    void scaleFactorFollowsTextSize()
+    {
+        QFETCH(QString, userFactor);
+        QFETCH(int, textScale);
+        QTEST(chooseScaleFactor({userFactor, textScale}), "chosen");
     }
 
     void copiesStartedAtOnceLeaveOne()

@@ -21,6 +21,7 @@ from journey import GiveUp, check, same  # noqa: E402
 from x11 import Keyboard, output  # noqa: E402
 
 KEY = r"HKCU\Software\Quennic Softwares\tessivane\Settings"
+TEXT_SIZE = r"HKCU\Software\Microsoft\Accessibility"
 
 
 class WineKeys(Keyboard):
@@ -100,6 +101,7 @@ class Wine(WineKeys):
         self.keys("ctrl+a ctrl+v")
 
     def at_opened(self):
+        self.designed = self.size("input")
         check("the first start shows no message", not self.visible("^Tessivane$"))
         same(f"the first start stores today in {KEY}", self.stored(), str(date.today()))
 
@@ -169,6 +171,17 @@ class Wine(WineKeys):
         check("after a copy was ended by force the program starts again, without \"Application is already running\"",
               not self.visible("^Tessivane$"))
         self.leave(app)
+
+        # Settings > Accessibility > Text size: every window as much larger.
+        self.wine("reg", "add", TEXT_SIZE, "/v", "TextScaleFactor", "/t", "REG_DWORD", "/d", "150", "/f")
+        app = self.again()
+        if self.shows("input"):
+            size = self.size("input")
+            check(f"at Text size 150 % the input window is 1.5 times {self.designed}: {size}",
+                  all(abs(side - designed * 1.5) <= 2 for side, designed in zip(size, self.designed)))
+            output("import", "-window", self.ids["input"], os.path.join(self.work, "text-size-150.png"))
+        self.leave(app)
+        self.wine("reg", "delete", TEXT_SIZE, "/v", "TextScaleFactor", "/f")
 
         # Wine's own warnings are not the program's: DPI awareness is not implemented.
         rest = [line for line in self.printed().splitlines()
