@@ -1,6 +1,6 @@
 # Sourced by scripts that need a private X server.
 #
-# start_xvfb WORKDIR: starts Xvfb on a free display, waits until it accepts
+# start_xvfb WORKDIR [SIZE]: starts Xvfb on a free display (1024x768 unless SIZE), waits until it accepts
 # clients, exports DISPLAY and sets xvfb to its pid.  The server's messages go
 # to WORKDIR/xvfb.log.
 # shown TITLE: a visible window's title matches (xdotool's --name), within 15 s.
@@ -10,8 +10,8 @@
 # answered ("could not connect to display").  A short-lived client such as
 # xdotool, followed at once by the program, hits exactly that window.
 start_xvfb() {
-    local work=$1
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    local work=$1 size=${2:-1024x768}
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
         3>"$work/display" 2>"$work/xvfb.log" &
     xvfb=$!
     for _ in $(seq 100); do

@@ -50,6 +50,11 @@ class Keyboard(Driver):
             time.sleep(0.1)
         return False
 
+    def size(self, window):
+        """The width and height of the window's inside, in the screen's pixels."""
+        found = re.search(r"Geometry: (\d+)x(\d+)", output("xdotool", "getwindowgeometry", self.ids[window]))
+        return tuple(map(int, found.groups())) if found else (0, 0)
+
     def focus(self, window):
         output("xdotool", "windowfocus", "--sync", window)
         time.sleep(0.2)
