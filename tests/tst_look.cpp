@@ -310,6 +310,11 @@ private slots:
                                     .arg(room.height())));
         const qreal scale = qreal(shown->width()) / designed.width();
         QCOMPARE(shown->height(), qRound(designed.height() * scale));
+        // Its pictures as sharp as the screen draws them.
+        for (const QLabel* picture : shown->findChildren<QLabel*>()) {
+            if (!picture->pixmap().isNull())
+                QCOMPARE(picture->pixmap().devicePixelRatio(), shown->devicePixelRatioF());
+        }
         // All of it alike: its controls where the design has them, as much smaller.
         const QRect place = child<QPushButton>(shown, button.toLatin1().constData())->geometry();
         const QRectF wanted(QPointF(buttonPlace.topLeft()) * scale, QSizeF(buttonPlace.size()) * scale);

@@ -279,9 +279,12 @@ QIcon programIcon()
     return icon;
 }
 
-QPixmap programPicture()
+QPixmap programPicture(const QWidget* shownIn)
 {
-    return iconOfSize(32);
+    // 32 pixels square in the window's units, drawn from the icon's larger sizes
+    // where the screen draws the window larger.
+    const qreal ratio = shownIn->devicePixelRatioF();
+    return ratio == 1 ? iconOfSize(32) : programIcon().pixmap(QSize(32, 32), ratio);
 }
 
 Qt::WindowFlags fixedWindowFlags()

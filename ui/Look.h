@@ -38,8 +38,9 @@ void shrinkToWidth(QLabel* label, int maxWidth);
 
 // The program's icon, set once for the whole application: every window shows it.
 QIcon programIcon();
-// The icon as the about and closing windows draw it, 32 pixels square.
-QPixmap programPicture();
+// The icon as the about and closing windows draw it, 32 pixels square, as sharp
+// as the screen of the window it is shown in draws it.
+QPixmap programPicture(const QWidget* shownIn);
 
 // Title-bar buttons of every window: a system menu and a close box, no minimise or maximise.
 Qt::WindowFlags fixedWindowFlags();

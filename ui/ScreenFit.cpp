@@ -62,7 +62,9 @@ void scaleWindow(QWidget* window, qreal by)
         auto* picture = qobject_cast<QLabel*>(control);
         if (picture && !picture->pixmap().isNull()) {
             const QPixmap pixmap = picture->pixmap();
-            picture->setPixmap(pixmap.scaled(pixmap.size() * by, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            QPixmap smaller = pixmap.scaled(pixmap.size() * by, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            smaller.setDevicePixelRatio(pixmap.devicePixelRatio());
+            picture->setPixmap(smaller);
         }
     }
     scaleFixedSize(window, by);

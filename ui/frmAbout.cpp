@@ -20,7 +20,7 @@ frmAbout::frmAbout(modHelp& help, QWidget* parent)
     setWindowTitle(versionTitle());
     m_ui->Label2->setText(versionTitle());
     setUpWindow(this);
-    m_ui->Picture1->setPixmap(Look::programPicture());
+    m_ui->Picture1->setPixmap(Look::programPicture(this));
     m_ui->lblHomePage->setText(QStringLiteral("Visit us at ") + siteHost());
     applyLook();
 

@@ -128,7 +128,7 @@ void frmNagScreen2::Form_Load()
     setWindowTitle(closingWindowTitle());
     m_ui->lblNagScreen2Caption->setText(closingWindowTitle());
     m_ui->lblNagScreen2Caption->adjustSize();
-    m_ui->picNagscreen2Icon->setPixmap(Look::programPicture());
+    m_ui->picNagscreen2Icon->setPixmap(Look::programPicture(this));
 
     m_random.seedFromClock();
     const int n = std::clamp(static_cast<int>(4 * m_random.next()), 0, 3);
