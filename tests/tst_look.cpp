@@ -310,10 +310,14 @@ private slots:
                                     .arg(room.height())));
         const qreal scale = qreal(shown->width()) / designed.width();
         QCOMPARE(shown->height(), qRound(designed.height() * scale));
-        // Its pictures as sharp as the screen draws them.
+        // Its pictures within their boxes, as sharp as the screen draws them.
         for (const QLabel* picture : shown->findChildren<QLabel*>()) {
-            if (!picture->pixmap().isNull())
-                QCOMPARE(picture->pixmap().devicePixelRatio(), shown->devicePixelRatioF());
+            const QPixmap pixmap = picture->pixmap();
+            if (pixmap.isNull())
+                continue;
+            QCOMPARE(pixmap.devicePixelRatio(), shown->screen()->devicePixelRatio());
+            QVERIFY(picture->contentsRect().size().expandedTo(pixmap.deviceIndependentSize().toSize())
+                    == picture->contentsRect().size());
         }
         // All of it alike: its controls where the design has them, as much smaller.
         const QRect place = child<QPushButton>(shown, button.toLatin1().constData())->geometry();

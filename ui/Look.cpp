@@ -1,5 +1,7 @@
 #include "Look.h"
 
+#include "ScreenFit.h"
+
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -111,7 +113,7 @@ qreal growth(const QWidget* widget, const QFontMetrics& metrics)
 // Gives the widget the largest size, a quarter point at a time below its own,
 // at which growth() is 1 or more. Text grows with its size, so one measure at
 // the widget's own size tells where that is; the sizes next to it confirm it.
-void fitFont(QWidget* widget, const std::function<qreal(const QFontMetrics&)>& growth)
+void fitFont(QWidget* widget, const std::function<qreal(const QFontMetrics&)>& growth, qreal least)
 {
     QFont font = widget->font();
     const qreal designed = font.pointSizeF();
@@ -120,7 +122,7 @@ void fitFont(QWidget* widget, const std::function<qreal(const QFontMetrics&)>& g
         return growth(QFontMetrics(font, widget)) >= 1;
     };
     const qreal atDesigned = growth(widget->fontMetrics());
-    const int most = static_cast<int>(std::floor((designed - smallest(widget)) / step + 1e-9));
+    const int most = static_cast<int>(std::floor((designed - least) / step + 1e-9));
     if (atDesigned >= 1 || most < 1)
         return;
     int steps = std::clamp(static_cast<int>(std::ceil(designed * (1 - atDesigned) / step)), 1, most);
@@ -134,25 +136,29 @@ void fitFont(QWidget* widget, const std::function<qreal(const QFontMetrics&)>& g
     widget->setFont(font);
 }
 
-void fitOne(QWidget* widget, bool evenAsDesigned)
+// shrunkBy: how much smaller than designed the boxes were made; then the
+// text is fitted whatever its face, down to a smallest size as much smaller.
+void fitOne(QWidget* widget, qreal shrunkBy)
 {
-    if (evenAsDesigned || !drawnAsDesigned(widget))
-        fitFont(widget, [widget](const QFontMetrics& metrics) { return growth(widget, metrics); });
+    if (shrunkBy < 1 || !drawnAsDesigned(widget))
+        fitFont(
+            widget, [widget](const QFontMetrics& metrics) { return growth(widget, metrics); },
+            smallest(widget) * shrunkBy);
 }
 
 // Frames last: a smaller frame font is inherited by what has none of its own.
-void fitAll(QWidget* widget, bool evenAsDesigned)
+void fitAll(QWidget* widget, qreal shrunkBy)
 {
     const QList<QWidget*> inside = widget->findChildren<QWidget*>();
     for (QWidget* control : inside) {
         if (!qobject_cast<QGroupBox*>(control))
-            fitOne(control, evenAsDesigned);
+            fitOne(control, shrunkBy);
     }
     for (QWidget* control : inside) {
         if (qobject_cast<QGroupBox*>(control))
-            fitOne(control, evenAsDesigned);
+            fitOne(control, shrunkBy);
     }
-    fitOne(widget, evenAsDesigned);
+    fitOne(widget, shrunkBy);
 }
 
 } // namespace
@@ -235,12 +241,12 @@ void paintText(QWidget* widget, const QColor& text)
 
 void fitText(QWidget* widget)
 {
-    fitAll(widget, false);
+    fitAll(widget, 1);
 }
 
-void refitText(QWidget* widget)
+void refitText(QWidget* widget, qreal shrunkBy)
 {
-    fitAll(widget, true);
+    fitAll(widget, shrunkBy);
 }
 
 void shrinkToWidth(QLabel* label, int maxWidth)
@@ -253,7 +259,9 @@ void shrinkToWidth(QLabel* label, int maxWidth)
             .width();
     };
     const int margins = label->width() - textWidth(label->fontMetrics());
-    fitFont(label, [&](const QFontMetrics& metrics) { return qreal(maxWidth - margins) / textWidth(metrics); });
+    fitFont(
+        label, [&](const QFontMetrics& metrics) { return qreal(maxWidth - margins) / textWidth(metrics); },
+        smallest(label));
     label->adjustSize();
 }
 
@@ -281,10 +289,12 @@ QIcon programIcon()
 
 QPixmap programPicture(const QWidget* shownIn)
 {
-    // 32 pixels square in the window's units, drawn from the icon's larger sizes
-    // where the screen draws the window larger.
+    // 32 pixels square in the window's units (fewer in a window made smaller to
+    // fit its screen), drawn from the icon's larger sizes where the screen draws
+    // the window larger.
+    const int side = qRound(32 * scaleOf(shownIn->window()));
     const qreal ratio = shownIn->devicePixelRatioF();
-    return ratio == 1 ? iconOfSize(32) : programIcon().pixmap(QSize(32, 32), ratio);
+    return side == 32 && ratio == 1 ? iconOfSize(32) : programIcon().pixmap(QSize(side, side), ratio);
 }
 
 Qt::WindowFlags fixedWindowFlags()

@@ -16,6 +16,8 @@ namespace Tessivane {
 
 namespace {
 
+const char* const scaleProperty = "tessivaneScale";
+
 QRect scaled(const QRect& rect, qreal by)
 {
     // Edges rounded, not sizes, so that boxes that meet still meet.
@@ -68,7 +70,8 @@ void scaleWindow(QWidget* window, qreal by)
         }
     }
     scaleFixedSize(window, by);
-    Look::refitText(window);
+    window->setProperty(scaleProperty, by);
+    Look::refitText(window, by);
 }
 
 } // namespace
@@ -94,6 +97,12 @@ void fitOnScreen(QWidget* window, const QSize& frame)
     const qreal by = fittingScale(size, around, screen->availableGeometry().size(), screen->devicePixelRatio());
     if (by < 1)
         scaleWindow(window, by);
+}
+
+qreal scaleOf(const QWidget* window)
+{
+    const QVariant scale = window->property(scaleProperty);
+    return scale.isValid() ? scale.toReal() : 1;
 }
 
 } // namespace Tessivane

@@ -18,4 +18,8 @@ qreal fittingScale(const QSize& window, const QSize& frame, const QSize& room, q
 // frame: the frame another window of the program has, none before the first.
 void fitOnScreen(QWidget* window, const QSize& frame);
 
+// How much smaller than designed fitOnScreen made the window: 1 where it fit.
+// For what the window shows later (a picture set as it loads).
+qreal scaleOf(const QWidget* window);
+
 } // namespace Tessivane
