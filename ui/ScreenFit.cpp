@@ -2,6 +2,7 @@
 
 #include "Look.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
@@ -50,8 +51,13 @@ void scaleWindow(QWidget* window, qreal by)
         if (control->testAttribute(Qt::WA_SetFont))
             fonts.emplace_back(control, control->font());
     }
+    const QStringList faces = QFontDatabase::families();
     for (auto& [widget, font] : fonts) {
         font.setPointSizeF(font.pointSizeF() * by);
+        // A bitmap face (MS Sans Serif, as Windows and Wine have it) has no size
+        // below its smallest: smaller text takes the desktop's own face.
+        if (faces.contains(font.family(), Qt::CaseInsensitive) && !QFontDatabase::isSmoothlyScalable(font.family()))
+            font.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
         widget->setFont(font);
     }
     for (QWidget* control : inside) {
