@@ -1,20 +1,24 @@
-# What a release is, in one place: the version is the project's; the date and
-# the maintainer are set here and written into the package, the AppStream
-# metadata and the manual page.
-set(TESSIVANE_RELEASE_DATE 2026-12-08)
-set(TESSIVANE_MAINTAINER "Tessivane maintainers <maintainers@tessivane.example>")
+# What a release is, in one place: debian/changelog's newest entry gives the
+# date written into the AppStream metadata, the manual page and the Windows
+# files, and must name the project's version.
+file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog _entry REGEX "^(tessivane \\(| -- )" LIMIT_COUNT 2)
+list(GET _entry 0 _heading)
+list(GET _entry 1 _trailer)
+if(NOT _heading MATCHES "^tessivane \\(${PROJECT_VERSION}\\) " OR NOT _trailer MATCHES "^ -- .+  (.+)$")
+    message(FATAL_ERROR "debian/changelog's newest entry must be version ${PROJECT_VERSION}, not \"${_heading}\"")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/debian/changelog)
+execute_process(COMMAND date -u -d "${CMAKE_MATCH_1}" +%s OUTPUT_VARIABLE _release_epoch
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 # The maker, as Windows shows it (registry key, file properties, installer).
 set(TESSIVANE_MAKER "Quennic Softwares")
 
-# The date as a Debian changelog writes it: "Tue, 08 Dec 2026 00:00:00 +0000".
-execute_process(COMMAND date -u -d "${TESSIVANE_RELEASE_DATE}" +%s OUTPUT_VARIABLE _release_epoch
-                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 # string(TIMESTAMP) formats SOURCE_DATE_EPOCH when it is set, and only then.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(_caller_epoch "$ENV{SOURCE_DATE_EPOCH}")
 endif()
 set(ENV{SOURCE_DATE_EPOCH} ${_release_epoch})
-string(TIMESTAMP TESSIVANE_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
+string(TIMESTAMP TESSIVANE_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP TESSIVANE_RELEASE_YEAR "%Y" UTC)
 unset(ENV{SOURCE_DATE_EPOCH})
 

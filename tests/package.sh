@@ -1,25 +1,35 @@
 #!/usr/bin/env bash
-# Builds the Debian package in a release build folder and checks it as Debian
-# would.  Usage: package.sh RELEASE_BUILD [OTHER_BUILD...]; the other build
-# folders' binaries are checked for library search paths too.
+# Builds the Debian source and binary packages as Debian does, from a copy of
+# the working tree in build/debian, and checks them with Debian's tools.
+# Usage: package.sh [BUILD_FOLDER...]; those folders' binaries are checked for
+# library search paths too.
 set -uo pipefail
 
-build=$1
-source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib/check.sh"
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib/check.sh"
+source "$root/scripts/lib/debian.sh"
+out=$root/build/debian
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-rm -f "$build"/tessivane_*.deb
-(cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || cat "$work/cpack.log"
-package=$(ls "$build"/tessivane_*.deb 2>/dev/null | head -n 1)
-check "cpack builds the package" test -n "$package"
-if [ -n "$package" ]; then
-    lintian --info --fail-on error,warning "$package" >"$work/lintian.log" 2>&1
+rm -rf "$out"
+build_debian_package "$root" "$out" >"$out.log" 2>&1 || tail -n 40 "$out.log"
+mv "$out.log" "$out/build.log" 2>/dev/null
+version=$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)
+package=$out/tessivane_${version}_amd64.deb
+check "dpkg-buildpackage builds the packages, the unit and window tests passing" \
+    test -f "$package" -a -f "$out/tessivane-dbgsym_${version}_amd64.deb"
+if [ -f "$package" ]; then
+    lintian --info --pedantic --fail-on error,warning "$out/tessivane_${version}_amd64.changes" >"$work/lintian.log" 2>&1
     status=$?
     grep -v 'running with root privileges' "$work/lintian.log" | sed 's/^/lintian: /'
-    check "lintian reports no error and no warning" test "$status" -eq 0
+    check "lintian finds no error and no warning in the source and binary packages" test "$status" -eq 0
 
     dpkg-deb -x "$package" "$work/root"
+    hardening-check -v "$work/root/usr/bin/tessivane" | sed 's/^/hardening-check: /'
+    check "the program is built with every protection hardening-check knows" hardened "$work/root/usr/bin/tessivane"
+    check "every compiler and linker call of the build has Debian's hardening flags (blhc)" \
+        blhc --arch="$(dpkg --print-architecture)" --bindnow "$out/build.log"
     no_runpath() { ! readelf -d "$1" | grep -qE '\((RPATH|RUNPATH)\)'; }
     check "the installed program has no library search path" no_runpath "$work/root/usr/bin/tessivane"
 fi
@@ -37,7 +47,7 @@ no_empty_entry() {
         esac
     done
 }
-mapfile -t binaries < <(find "$@" -type f -perm -u+x -not -name '*.so*' -exec sh -c 'head -c 4 "$1" | grep -q ELF' _ {} \; -print)
+mapfile -t binaries < <(find "$out" "$@" -type f -perm -u+x -not -name '*.so*' -exec sh -c 'head -c 4 "$1" | grep -q ELF' _ {} \; -print)
 check "no binary in the build folders has an empty search path entry (${#binaries[@]} binaries)" \
     no_empty_entry "${binaries[@]}"
 
