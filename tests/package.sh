@@ -13,8 +13,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 rm -rf "$out"
-build_debian_package "$root" "$out" >"$out.log" 2>&1 || tail -n 40 "$out.log"
-mv "$out.log" "$out/build.log" 2>/dev/null
+build_debian_package "$root" "$out" >"$work/build.log" 2>&1 || tail -n 40 "$work/build.log"
+mkdir -p "$out" && cp "$work/build.log" "$out/build.log"
 version=$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)
 package=$out/tessivane_${version}_amd64.deb
 check "dpkg-buildpackage builds the packages, the unit and window tests passing" \
