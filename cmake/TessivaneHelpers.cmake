@@ -12,6 +12,13 @@ function(tessivane_compile_options target)
             target_compile_options(${target} PRIVATE -Werror)
         endif()
     endif()
+    if(MINGW)
+        # The protections the Debian package gets, as far as MinGW-w64 has them.
+        # Compiling alone is enough: its C runtime holds the checking functions,
+        # where linking with the flag would add libssp-0.dll.
+        target_compile_options(${target} PRIVATE -fstack-protector-strong -D_GLIBCXX_ASSERTIONS
+                               $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+    endif()
 endfunction()
 
 function(tessivane_qt_definitions target)

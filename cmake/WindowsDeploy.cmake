@@ -57,7 +57,9 @@ by builds of your own of the same version.
 
 ${_built_from}")
 
-# Every file carries the commit's time, in the zip and in the installer alike.
+# Every file carries the commit's time, in the zip and in the installer alike,
+# and the zip the same modes whatever the umask the files were made under.
+execute_process(COMMAND chmod -R u=rwX,go=rX "${STAGE}" COMMAND_ERROR_IS_FATAL ANY)
 file(GLOB_RECURSE _files RELATIVE "${STAGE}" "${STAGE}/*")
 list(SORT _files)
 execute_process(COMMAND touch -h -d "@${EPOCH}" "${STAGE}" ${_files} WORKING_DIRECTORY "${STAGE}"

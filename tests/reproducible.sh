@@ -23,13 +23,17 @@ echo "second build: on $(stat -f -c %T "$copy") (first: $(stat -f -c %T "$root/b
     "TZ=UTC-14 ($(TZ=UTC-14 date +%z)), LC_ALL=fr_FR.UTF-8 ($(LOCPATH=$work/locale LC_ALL=fr_FR.UTF-8 date +%A))"
 (
     umask 0002
-    export TZ=UTC-14 LOCPATH=$work/locale LC_ALL=fr_FR.UTF-8 LANGUAGE=fr
-    cd "$copy" &&
-        DEB_BUILD_OPTIONS=nocheck build_debian_package "$copy" "$copy/build/debian" &&
-        if [ "${1:-}" = --windows ]; then
-            cmake --preset windows >/dev/null && cmake --build --preset windows --target package >/dev/null
-        fi
-) >"$work/build.log" 2>&1 || tail -n 30 "$work/build.log"
+    # The shell itself cannot load a locale from LOCPATH; what it starts can.
+    export TZ=UTC-14 LOCPATH=$work/locale LANGUAGE=fr
+    export LC_ALL=fr_FR.UTF-8 2>/dev/null
+    cd "$copy" || exit 1
+    DEB_BUILD_OPTIONS=nocheck build_debian_package "$copy" "$copy/build/debian" || echo "The second Debian build failed."
+    if [ "${1:-}" = --windows ]; then
+        { cmake --preset windows && cmake --build --preset windows --target package; } >/dev/null ||
+            echo "The second Windows build failed."
+    fi
+) >"$work/build.log" 2>&1
+grep -q 'build failed' "$work/build.log" && tail -n 30 "$work/build.log"
 
 same() { # FIRST SECOND
     local a b

@@ -40,6 +40,8 @@ check "the program is installed in %LOCALAPPDATA%\\Programs\\Tessivane" test -f 
 check "with its Qt DLLs, platform plugin and licences" test -f "$folder/Qt6Widgets.dll" -a -f \
     "$folder/platforms/qwindows.dll" -a -f "$folder/LICENSE" -a -f "$folder/licenses/LGPL-3"
 check "the Start menu has a Tessivane shortcut" test -f "$shortcut"
+check "every program and DLL it installed, the uninstaller too, has ASLR and DEP" \
+    python3 "$(dirname "${BASH_SOURCE[0]}")/pe_check.py" "$folder"
 expected='DisplayIcon DisplayName DisplayVersion EstimatedSize InstallLocation NoModify NoRepair Publisher QuietUninstallString UninstallString '
 check "the uninstall key holds exactly the values Windows shows" equals "$(values)" "$expected"
 
