@@ -7,7 +7,7 @@ set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/lib/check.sh
 source scripts/lib/packages.sh
-ensure_packages autopkgtest piuparts >/dev/null
+ensure_packages autopkgtest piuparts debootstrap >/dev/null
 
 package=$(ls build/debian/tessivane_*_amd64.deb 2>/dev/null | head -n 1)
 check "the package was built" test -n "$package"
