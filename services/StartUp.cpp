@@ -8,13 +8,8 @@ namespace Tessivane {
 
 int coBrandPick(double x)
 {
-    const double value = x * 6 + 1;
-    const double lower = std::floor(value);
-    const double fraction = value - lower;
-    double rounded = fraction < 0.5 ? lower : lower + 1;
-    if (fraction == 0.5 && std::fmod(lower, 2) == 0)
-        rounded = lower;
-    return static_cast<int>(rounded);
+    // Halves go to the even side, as the default rounding mode rounds them.
+    return static_cast<int>(std::nearbyint(x * 6 + 1));
 }
 
 int CoBrand_Randomize(RandomSource& random, StartUpWindows& windows)
