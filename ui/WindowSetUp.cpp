@@ -158,7 +158,10 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
     return new QAccessibleWidget(widget, QAccessible::Window);
 }
 
-// Qt presses a push button on Enter only as a dialog's default button.
+// Enter presses the focused push button. Qt's autoDefault does so in any window
+// too, but presses again while the key is held, answers Ctrl+Enter as well and
+// draws the button with a default frame; this presses once, on Enter alone,
+// and leaves the button as the form draws it.
 class EnterPressesButton final : public QObject
 {
 public:

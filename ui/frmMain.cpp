@@ -59,7 +59,7 @@ frmMain::frmMain(Navigator& navigator, modHelp& help, MessageService& messages)
                     {m_ui->txtMiddleName, &frmMain::txtMiddleName_KeyPress},
                     {m_ui->txtLastName, &frmMain::txtLastName_KeyPress}}};
     for (const auto& [box, handler] : m_nameBoxes) {
-        box->setMaxLength(std::numeric_limits<int>::max()); // a name has no length limit
+        box->setMaxLength(std::numeric_limits<int>::max()); // QLineEdit's 32,767 would cut a pasted name
         box->installEventFilter(this);
     }
 
