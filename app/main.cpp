@@ -1,4 +1,5 @@
 #include "BuildConfig.h"
+#include "DesktopStart.h"
 #include "Look.h"
 #include "Program.h"
 #include "QtPlatform.h"

@@ -1,7 +1,6 @@
 // The referral address: only unreserved characters and escapes in the values,
 // a strictly valid URL, and a query that decodes back to the fields.
 #include "FuzzInput.h"
-#include "QtPlatform.h"
 #include "Site.h"
 #include "modTellAFriend.h"
 

@@ -3,7 +3,6 @@
 #include "Platform.h"
 
 #include <QRandomGenerator>
-#include <QUrl>
 
 #include <memory>
 
@@ -12,53 +11,6 @@ namespace Tessivane {
 // The base name of the running executable: it names the settings store and the
 // single-instance lock, so a renamed copy of the program keeps its own.
 QString executableBaseName();
-
-// The variables of the environment the program starts in that choose how it
-// meets the desktop.
-struct DesktopStart
-{
-    QString currentDesktop; // XDG_CURRENT_DESKTOP
-    QString waylandDisplay; // WAYLAND_DISPLAY
-    QString x11Display; // DISPLAY
-    QString platform; // QT_QPA_PLATFORM, the user's own choice
-    QString startupId; // DESKTOP_STARTUP_ID, the launcher's start-up token
-    QString activationToken; // XDG_ACTIVATION_TOKEN, the same on Wayland
-};
-
-// What to add to that environment before Qt starts: the window system
-// platform, and the launcher's token under the name Qt's Wayland platform
-// completes the start-up with. Empty for what stays as it is.
-struct DesktopChoice
-{
-    QString platform;
-    QString activationToken;
-};
-DesktopChoice chooseDesktopStart(const DesktopStart& start);
-
-// Applies chooseDesktopStart and chooseScaleFactor to this process's
-// environment before the application is made, and afterwards takes out again
-// what only Qt was to read, so that a browser the program starts does not
-// inherit it.
-class DesktopStartUp
-{
-public:
-    DesktopStartUp();
-    void applicationMade();
-
-private:
-    DesktopChoice m_choice;
-    QString m_userScaleFactor;
-    QString m_scaleFactor;
-};
-
-// Whether screen readers hear a drop-down list's new entry from the toolkit
-// alone: UI Automation reports the list's changed value, which Windows readers
-// speak; over AT-SPI Orca speaks a new entry only as a move to it.
-bool screenReadersHearNewEntries();
-
-// The address parsed without any repair or re-encoding; none when it is not a
-// valid, fully encoded address.
-std::optional<QUrl> exactUrl(const QString& address);
 
 class QtMessageService final : public MessageService
 {

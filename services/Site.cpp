@@ -36,4 +36,12 @@ QString PageAddress(const QString& key)
     return ProductFolder() + QLatin1String("ssd.php?page=") + key;
 }
 
+std::optional<QUrl> exactUrl(const QString& address)
+{
+    const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
+    if (!url.isValid() || url.toEncoded() != address.toUtf8())
+        return std::nullopt;
+    return url;
+}
+
 } // namespace Tessivane

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
+
+#include <optional>
 
 namespace Tessivane {
 
@@ -43,5 +46,8 @@ QString ProductFolder();
 QString pageKey(Page page);
 // ProductFolder + "ssd.php?page=" + key.
 QString PageAddress(const QString& key);
+// The address parsed without any repair or re-encoding; none when it is not a
+// valid, fully encoded address.
+std::optional<QUrl> exactUrl(const QString& address);
 
 } // namespace Tessivane

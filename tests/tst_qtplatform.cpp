@@ -1,4 +1,5 @@
 #include "Columns.h"
+#include "DesktopStart.h"
 #include "DisplayScale.h"
 #include "QtPlatform.h"
 #include "Site.h"

@@ -1,7 +1,7 @@
 #include "Program.h"
 
 #include "ScreenFit.h"
-#include "WindowSetUp.h"
+#include "Accessibility.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
