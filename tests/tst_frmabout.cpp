@@ -1,5 +1,4 @@
 #include "Columns.h"
-#include "Look.h"
 #include "ProgramFixture.h"
 #include "Titles.h"
 #include "frmAbout.h"
@@ -29,27 +28,6 @@ private slots:
     {
         m_about.reset();
         m_fixture.reset();
-    }
-
-    void onlyAFallbackFaceIsFitted_data()
-    {
-        columns<QString, bool>({"face", "fitted"});
-        QTest::newRow("Verdana missing, drawn in a fallback") << QStringLiteral("Verdana") << true;
-        QTest::newRow("the face asked for is drawn") << QStringLiteral("DejaVu Sans") << false;
-    }
-
-    void onlyAFallbackFaceIsFitted()
-    {
-        QFETCH(QString, face);
-        QFETCH(bool, fitted);
-        if (QFontInfo(QFont(face)).family() == face && fitted)
-            QSKIP("Verdana is installed here");
-        QLabel label(QStringLiteral("A text far too long for its small box, which wraps over more lines than fit"));
-        label.setWordWrap(true);
-        label.setFont(QFont(face, 12));
-        label.setGeometry(0, 0, 120, 20);
-        Look::fitText(&label);
-        QCOMPARE(label.font().pointSizeF() < 12, fitted);
     }
 
     void contents()

@@ -1,6 +1,7 @@
 #include "Columns.h"
 #include "ProgramFixture.h"
 #include "ScreenFit.h"
+#include "TextFit.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
@@ -255,6 +256,27 @@ private slots:
     {
         QFETCH(QString, window);
         QCOMPARE(inWindow(window, cutTextsIn).join(QStringLiteral("; ")), QString());
+    }
+
+    void onlyAFallbackFaceIsFitted_data()
+    {
+        columns<QString, bool>({"face", "fitted"});
+        QTest::newRow("Verdana missing, drawn in a fallback") << QStringLiteral("Verdana") << true;
+        QTest::newRow("the face asked for is drawn") << QStringLiteral("DejaVu Sans") << false;
+    }
+
+    void onlyAFallbackFaceIsFitted()
+    {
+        QFETCH(QString, face);
+        QFETCH(bool, fitted);
+        if (QFontInfo(QFont(face)).family() == face && fitted)
+            QSKIP("Verdana is installed here");
+        QLabel label(QStringLiteral("A text far too long for its small box, which wraps over more lines than fit"));
+        label.setWordWrap(true);
+        label.setFont(QFont(face, 12));
+        label.setGeometry(0, 0, 120, 20);
+        fitText(&label);
+        QCOMPARE(label.font().pointSizeF() < 12, fitted);
     }
 
     void fittingScale_data()

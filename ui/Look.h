@@ -6,7 +6,6 @@
 #include <QPixmap>
 
 class QWidget;
-class QLabel;
 
 namespace Tessivane::Look {
 
@@ -25,16 +24,6 @@ QFont msSansSerif(qreal points);
 void paint(QWidget* widget, const QColor& background, const QColor& text);
 // Text colour alone, on a transparent background: the container's colour.
 void paintText(QWidget* widget, const QColor& text);
-
-// The fixed boxes were laid out for Windows fonts at 96 dots an inch; a wider
-// fallback font or a larger font resolution is made smaller until the text fits
-// its box: every label, button, list and frame title of the widget and in it.
-void fitText(QWidget* widget);
-// The same after the boxes were made shrunkBy times their size, whatever the
-// face: text made as much smaller takes sizes its face may draw larger.
-void refitText(QWidget* widget, qreal shrunkBy);
-// A label that sizes itself, until it fits within maxWidth.
-void shrinkToWidth(QLabel* label, int maxWidth);
 
 // The program's icon, set once for the whole application: every window shows it.
 QIcon programIcon();

@@ -1,6 +1,6 @@
 #include "ScreenFit.h"
 
-#include "Look.h"
+#include "TextFit.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -77,7 +77,7 @@ void scaleWindow(QWidget* window, qreal by)
     }
     scaleFixedSize(window, by);
     window->setProperty(scaleProperty, by);
-    Look::refitText(window, by);
+    refitText(window, by);
 }
 
 } // namespace

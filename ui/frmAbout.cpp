@@ -3,6 +3,7 @@
 
 #include "Look.h"
 #include "Site.h"
+#include "TextFit.h"
 #include "Titles.h"
 #include "WindowSetUp.h"
 #include "modHelp.h"
@@ -42,13 +43,13 @@ void frmAbout::applyLook()
     m_ui->Label3->setFont(Look::verdana(8.25, true));
     for (QLabel* link : {m_ui->lblHomePage, m_ui->lblCobrand})
         link->setFont(Look::verdana(8.25, false, true));
-    Look::shrinkToWidth(m_ui->lblHomePage, width() - m_ui->lblHomePage->x() - 8);
+    shrinkToWidth(m_ui->lblHomePage, width() - m_ui->lblHomePage->x() - 8);
 
     Look::paint(m_ui->Line1, Qt::white, Qt::white);
 
     Look::paint(m_ui->cmdOK, Look::LightBlue, Look::ButtonText);
     setFixedSize(455, 244);
-    Look::fitText(this);
+    fitText(this);
 }
 
 void frmAbout::cmdOK_Click()

@@ -7,6 +7,7 @@
 #include "Promotions.h"
 #include "Reading.h"
 #include "Report.h"
+#include "TextFit.h"
 #include "Titles.h"
 #include "Validation.h"
 #include "WindowSetUp.h"
@@ -94,7 +95,7 @@ void frmMain::applyLook()
     // A fixed client area of 427 x 230 pixels below the menu bar.
     m_ui->centralWidget->setFixedSize(427, 230);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    Look::fitText(this);
+    fitText(this);
 }
 
 void frmMain::Form_Load()
@@ -113,7 +114,7 @@ void frmMain::fillDateLists()
         m_ui->cboYear->addItem(QString::number(year));
     for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear}) {
         list->setCurrentIndex(0);
-        Look::fitText(list);
+        fitText(list);
     }
 }
 

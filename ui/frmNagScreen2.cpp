@@ -4,6 +4,7 @@
 #include "KeyPress.h"
 #include "Look.h"
 #include "Site.h"
+#include "TextFit.h"
 #include "Titles.h"
 #include "WindowSetUp.h"
 #include "modHelp.h"
@@ -117,10 +118,10 @@ void frmNagScreen2::applyLook()
     Look::paintText(m_ui->Label3, Qt::white);
     m_ui->lblGoToHome->setFont(Look::verdana(9, true, true));
     Look::paintText(m_ui->lblGoToHome, Qt::yellow);
-    Look::shrinkToWidth(m_ui->lblGoToHome, m_ui->Frame6->width() - m_ui->lblGoToHome->x() - 2);
+    shrinkToWidth(m_ui->lblGoToHome, m_ui->Frame6->width() - m_ui->lblGoToHome->x() - 2);
 
     setFixedSize(741, 315);
-    Look::fitText(this);
+    fitText(this);
 }
 
 void frmNagScreen2::Form_Load()
@@ -133,7 +134,7 @@ void frmNagScreen2::Form_Load()
     m_random.seedFromClock();
     const int n = std::clamp(static_cast<int>(4 * m_random.next()), 0, 3);
     m_ui->Label2->setText(appeal(n));
-    Look::fitText(m_ui->Label2);
+    fitText(m_ui->Label2);
 
     show();
 }

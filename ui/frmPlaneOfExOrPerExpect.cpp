@@ -5,6 +5,7 @@
 #include "Navigator.h"
 #include "Promotions.h"
 #include "ReportBox.h"
+#include "TextFit.h"
 #include "Titles.h"
 #include "WindowSetUp.h"
 
@@ -46,7 +47,7 @@ void frmPlaneOfExOrPerExpect::applyLook(modHelp& help)
     Look::paint(m_ui->txtDisplay, Look::LightBlue, Qt::white);
     setUpPromotions(help, m_ui->Label61, m_ui->lblCobrand, m_ui->lblFullBrand);
     setFixedSize(425, 341);
-    Look::fitText(this);
+    fitText(this);
 }
 
 void frmPlaneOfExOrPerExpect::WriteReport(const ReportPieces& pieces)
