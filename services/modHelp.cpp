@@ -58,8 +58,8 @@ void modHelp::ShutDownProgram()
     if (m_ended)
         return;
     m_shuttingDown = true;
-    const QList<QPointer<QObject>> windows = m_windows ? m_windows->loadedWindows() : QList<QPointer<QObject>>();
-    for (const QPointer<QObject>& window : windows) {
+    const QList<QPointer<QWidget>> windows = m_windows ? m_windows->loadedWindows() : QList<QPointer<QWidget>>();
+    for (const QPointer<QWidget>& window : windows) {
         // A close handler may itself shut down (nested pass) or delete other windows.
         if (m_ended)
             return;

@@ -5,19 +5,20 @@
 
 #include <QList>
 #include <QPointer>
+#include <QWidget>
 
 namespace Tessivane {
 
 // What a shutdown needs of the program's windows. The part that builds the
-// windows implements it; a window is only a handle here.
+// windows implements it; here a window is any top-level widget.
 class ProgramWindows
 {
 public:
     virtual ~ProgramWindows() = default;
     // Every window loaded now, shown or hidden, in the order they are closed.
-    virtual QList<QPointer<QObject>> loadedWindows() const = 0;
+    virtual QList<QPointer<QWidget>> loadedWindows() const = 0;
     // Closes one as its close box would: its own close handling runs.
-    virtual void unload(QObject* window) = 0;
+    virtual void unload(QWidget* window) = 0;
 };
 
 // Page launcher, update reminder and the one orderly way the program ends.
@@ -48,7 +49,7 @@ public:
 private:
     Platform m_platform;
     ProgramWindows* m_windows = nullptr;
-    QList<QObject*> m_unloaded; // windows this shutdown has closed, closed once only
+    QList<QWidget*> m_unloaded; // windows this shutdown has closed, closed once only
     bool m_shuttingDown = false;
     bool m_ended = false;
 };

@@ -26,20 +26,20 @@ public:
         , m_windows(count)
     {
         for (auto& window : m_windows)
-            window = std::make_unique<QObject>();
+            window = std::make_unique<QWidget>();
         m_closing = m_windows[closingWindow].get();
         help.setWindows(this);
     }
     ~FakeWindows() override { m_help.setWindows(nullptr); }
 
-    QList<QPointer<QObject>> loadedWindows() const override
+    QList<QPointer<QWidget>> loadedWindows() const override
     {
-        QList<QPointer<QObject>> handles;
+        QList<QPointer<QWidget>> handles;
         for (const auto& window : m_windows)
             handles.append(window.get());
         return handles;
     }
-    void unload(QObject* window) override
+    void unload(QWidget* window) override
     {
         if (m_inClose.contains(window))
             return;
@@ -58,13 +58,13 @@ public:
         return counts;
     }
 
-    QHash<QObject*, int> closes;
+    QHash<QWidget*, int> closes;
 
 private:
     modHelp& m_help;
-    std::vector<std::unique_ptr<QObject>> m_windows;
-    QObject* m_closing = nullptr;
-    QList<QObject*> m_inClose;
+    std::vector<std::unique_ptr<QWidget>> m_windows;
+    QWidget* m_closing = nullptr;
+    QList<QWidget*> m_inClose;
 };
 
 } // namespace

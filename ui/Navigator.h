@@ -12,20 +12,16 @@ class Navigator
 public:
     virtual ~Navigator() = default;
 
-    // Loads the input window on first use and shows it.
-    virtual void showMainWindow() = 0;
     // Loads the closing window on first use and shows it.
     virtual void showNagScreen() = 0;
     // What leaving the input or result window does: shows the closing window,
     // unless the program is already shutting down, when nothing may come back.
     virtual void showNagScreenOnLeaving() = 0;
-    virtual void hideNagScreen() = 0;
-    // While kept off the screen, showing the closing window loads and prepares
-    // it but leaves it off the screen; for a step that hides it again at once,
-    // where a desktop would be left with the frame of a window that came and went.
-    virtual void keepNagScreenOffScreen(bool keep) = 0;
     // A fresh result window, shown, with the report written into it.
     virtual void showReading(const ReportPieces& report) = 0;
+    // What Back does: closes the result window (its own close handling runs)
+    // and brings the input window back as the user left it, with nothing else shown.
+    virtual void backToMainWindow() = 0;
     // Modal: returns when the about window is closed.
     virtual void showAbout(QWidget* parent) = 0;
 };

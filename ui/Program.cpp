@@ -1,7 +1,7 @@
 #include "Program.h"
 
-#include "ScreenFit.h"
 #include "Accessibility.h"
+#include "ScreenFit.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
@@ -205,6 +205,18 @@ void Program::showReading(const ReportPieces& report)
     m_result->WriteReport(report);
 }
 
+void Program::backToMainWindow()
+{
+    // The close shows the closing window, hidden again two steps on: under
+    // mutter a window shown and hidden in one pass leaves a black frame behind.
+    keepNagScreenOffScreen(true);
+    if (m_result)
+        m_result->close();
+    showMainWindow();
+    hideNagScreen();
+    keepNagScreenOffScreen(false);
+}
+
 void Program::showAbout(QWidget* parent)
 {
     frmAbout about(m_help, parent);
@@ -217,21 +229,20 @@ void Program::showAbout(QWidget* parent)
     about.exec();
 }
 
-QList<QPointer<QObject>> Program::loadedWindows() const
+QList<QPointer<QWidget>> Program::loadedWindows() const
 {
     // The closing window last: its close shuts down itself, as a nested pass.
-    QList<QPointer<QObject>> windows;
-    for (QObject* window : std::initializer_list<QObject*> {m_about, m_result, m_main, m_nagScreen}) {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : std::initializer_list<QWidget*> {m_about, m_result, m_main, m_nagScreen}) {
         if (window)
             windows.append(window);
     }
     return windows;
 }
 
-void Program::unload(QObject* window)
+void Program::unload(QWidget* window)
 {
-    if (auto* widget = qobject_cast<QWidget*>(window))
-        widget->close();
+    window->close();
 }
 
 } // namespace Tessivane

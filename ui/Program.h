@@ -32,20 +32,26 @@ public:
     void bringToFront(PromotionLabel label) override;
     void showNagScreen() override;
     void showNagScreenOnLeaving() override;
-    void hideNagScreen() override;
-    void keepNagScreenOffScreen(bool keep) override;
     void showReading(const ReportPieces& report) override;
+    void backToMainWindow() override;
     void showAbout(QWidget* parent) override;
 
-    QList<QPointer<QObject>> loadedWindows() const override;
-    void unload(QObject* window) override;
+    QList<QPointer<QWidget>> loadedWindows() const override;
+    void unload(QWidget* window) override;
 
     // Null until loaded and after unloading.
     frmMain* mainWindow() const;
     frmNagScreen2* nagScreen() const;
     frmPlaneOfExOrPerExpect* resultWindow() const;
 
+    void hideNagScreen();
+
 private:
+    // While kept off the screen, showing the closing window loads and prepares
+    // it but leaves it off the screen; for a step that hides it again at once,
+    // where a desktop would be left with the frame of a window that came and went.
+    void keepNagScreenOffScreen(bool keep);
+
     Platform m_platform;
     modHelp& m_help;
     modTellAFriend& m_referral;

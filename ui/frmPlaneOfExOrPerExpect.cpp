@@ -62,12 +62,7 @@ void frmPlaneOfExOrPerExpect::WriteReport(const ReportPieces& pieces)
 
 void frmPlaneOfExOrPerExpect::cmdback_Click()
 {
-    // The close shows the closing window, hidden again two steps on.
-    m_navigator.keepNagScreenOffScreen(true);
-    close();
-    m_navigator.showMainWindow();
-    m_navigator.hideNagScreen();
-    m_navigator.keepNagScreenOffScreen(false);
+    m_navigator.backToMainWindow();
 }
 
 void frmPlaneOfExOrPerExpect::Form_Unload()
