@@ -70,23 +70,6 @@ private slots:
         QVERIFY(m_fixture->fakes.browser.opened.isEmpty());
     }
 
-    void links_data()
-    {
-        columns<QString, QStringList>({"label", "opened"});
-        QTest::newRow("invitation") << "lblHomePage" << QStringList {PageAddress(QStringLiteral("home-page"))};
-        QTest::newRow("more details") << "lblCobrand" << QStringList {PageAddress(QStringLiteral("fully-branded"))};
-        QTest::newRow("not a link") << "Label3" << QStringList {};
-    }
-
-    void links()
-    {
-        QFETCH(QString, label);
-        QFETCH(QStringList, opened);
-        QTest::mouseClick(m_about->findChild<QWidget*>(label), Qt::LeftButton);
-        QCOMPARE(m_fixture->fakes.browser.opened, opened);
-        QVERIFY(m_about->isVisible()); // opening a page leaves the window open
-    }
-
 private:
     std::unique_ptr<ProgramFixture> m_fixture;
     std::unique_ptr<frmAbout> m_about;

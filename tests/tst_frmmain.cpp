@@ -210,41 +210,6 @@ private slots:
         QVERIFY(m_fixture->program.nagScreen()->isVisible());
     }
 
-    void menusAndLinksOpenTheirPages_data()
-    {
-        columns<QString, QString>({"control", "key"});
-        // clang-format off
-        QTest::newRow("online help") << "mnuOnline" << "help-web-page";
-        QTest::newRow("visit") << "mnuVisit" << "home-page";
-        QTest::newRow("update") << "mnuUpdate" << "download-web-page";
-        QTest::newRow("donate") << "mnuDonate" << "donate";
-        QTest::newRow("forum label") << "Label61" << "home-page";
-        QTest::newRow("co-brand label") << "lblCobrand" << "co-brand";
-        QTest::newRow("full-brand label") << "lblFullBrand" << "fully-branded";
-        QTest::newRow("make money, once switched on") << "mkmoney" << "fully-branded";
-        // clang-format on
-    }
-
-    void menusAndLinksOpenTheirPages()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, key);
-        if (auto* action = m_main->findChild<QAction*>(control)) {
-            QCOMPARE(action->isEnabled(), control != QLatin1String("mkmoney")); // switched off in this build
-            if (!action->isEnabled()) {
-                action->trigger();
-                QVERIFY(m_fixture->fakes.browser.opened.isEmpty());
-                action->setEnabled(true);
-            }
-            action->trigger();
-        } else {
-            auto* label = m_main->findChild<QWidget*>(control);
-            label->raise(); // the promotion labels overlap: click the one in front
-            QTest::mouseClick(label, Qt::LeftButton);
-        }
-        QCOMPARE(m_fixture->fakes.browser.opened, QStringList {PageAddress(key)});
-    }
-
     void promotionLabelsOverlapAndOneIsInFront()
     {
         auto* cobrand = child<QWidget>(m_main, "lblCobrand");

@@ -121,8 +121,6 @@ private slots:
             QCOMPARE(m_fixture->fakes.browser.opened.size(), press);
         }
         QCOMPARE(m_fixture->fakes.browser.opened.last(), PageAddress(QStringLiteral("home-page")));
-        QTest::mouseClick(child<QWidget>(nag, "lblGoToHome"), Qt::LeftButton);
-        QCOMPARE(m_fixture->fakes.browser.opened.last(), PageAddress(QStringLiteral("quennicsoftwares")));
     }
 
     void placeholdersFollowTheFocus()

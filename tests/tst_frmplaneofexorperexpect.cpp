@@ -205,24 +205,6 @@ private slots:
         QVERIFY(!m_main->isVisible()); // the input window does not reappear
         QVERIFY(m_fixture->fakes.process.ends.empty());
     }
-
-    void resultWindowLinksOpenTheirPages()
-    {
-        child<QLineEdit>(m_main, "txtFirstName")->setText(QStringLiteral("A"));
-        child<QLineEdit>(m_main, "txtLastName")->setText(QStringLiteral("B"));
-        QTest::mouseClick(child<QPushButton>(m_main, "cmdNext"), Qt::LeftButton);
-        QWidget* result = m_fixture->program.resultWindow();
-        const std::pair<const char*, const char*> links[]
-            = {{"Label61", "home-page"}, {"lblCobrand", "co-brand"}, {"lblFullBrand", "fully-branded"}};
-        QStringList expected;
-        for (const auto& [name, key] : links) {
-            auto* label = child<QWidget>(result, name);
-            label->raise();
-            QTest::mouseClick(label, Qt::LeftButton);
-            expected << PageAddress(QString::fromLatin1(key));
-        }
-        QCOMPARE(m_fixture->fakes.browser.opened, expected);
-    }
 };
 
 QTEST_MAIN(TestFrmPlaneOfExOrPerExpect)

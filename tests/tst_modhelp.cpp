@@ -85,29 +85,6 @@ private slots:
         QVERIFY(SiteBase().endsWith(siteHost()));
     }
 
-    void openPage_data()
-    {
-        columns<Page, QString>({"page", "key"});
-        QTest::newRow("home") << Page::HomePage << QStringLiteral("home-page");
-        QTest::newRow("help") << Page::HelpWebPage << QStringLiteral("help-web-page");
-        QTest::newRow("download") << Page::DownloadWebPage << QStringLiteral("download-web-page");
-        QTest::newRow("donate") << Page::Donate << QStringLiteral("donate");
-        QTest::newRow("co-brand") << Page::CoBrand << QStringLiteral("co-brand");
-        QTest::newRow("fully-branded") << Page::FullyBranded << QStringLiteral("fully-branded");
-        QTest::newRow("other software") << Page::QuennicSoftwares << QStringLiteral("quennicsoftwares");
-        QTest::newRow("refer a friend") << Page::ReferAFriend << QStringLiteral("telvo-refer-a-friend");
-    }
-
-    void openPage()
-    {
-        QFETCH(Page, page);
-        QFETCH(QString, key);
-        m_fixture->help.OpenPage(page);
-        QCOMPARE(m_fixture->fakes.browser.opened,
-                 QStringList {SiteBase() + QStringLiteral("/tessivane/ssd.php?page=") + key});
-        QVERIFY(m_fixture->fakes.messages.shown.empty());
-    }
-
     void defaultSiteAddress()
     {
         if (SiteBase() != QStringLiteral("https://www.tessivane.example"))
@@ -115,14 +92,6 @@ private slots:
         m_fixture->help.OpenPage(Page::HomePage);
         QCOMPARE(m_fixture->fakes.browser.opened.value(0),
                  QStringLiteral("https://www.tessivane.example/tessivane/ssd.php?page=home-page"));
-    }
-
-    void twoClicksOpenTwice()
-    {
-        m_fixture->help.OpenPage(Page::Donate);
-        m_fixture->help.OpenPage(Page::Donate);
-        QCOMPARE(m_fixture->fakes.browser.opened.size(), 2);
-        QCOMPARE(m_fixture->fakes.browser.opened.at(0), m_fixture->fakes.browser.opened.at(1));
     }
 
     void offerUpdateCheck_data()

@@ -2,8 +2,10 @@
 #include "Columns.h"
 #include "InputWindowTest.h"
 #include "LinkLabel.h"
+#include "Site.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
@@ -60,6 +62,63 @@ private slots:
             pressed += 2;
         }
         QCOMPARE(m_fixture->fakes.browser.opened.size(), pressed);
+    }
+
+    // Each link and Help menu entry opens its page, once a press, and leaves its window open.
+    void linksOpenTheirPages_data()
+    {
+        columns<QString, QString, QString>({"window", "control", "key"});
+        // clang-format off
+        QTest::newRow("online help")         << "input"   << "mnuOnline"    << "help-web-page";
+        QTest::newRow("visit")               << "input"   << "mnuVisit"     << "home-page";
+        QTest::newRow("update")              << "input"   << "mnuUpdate"    << "download-web-page";
+        QTest::newRow("donate")              << "input"   << "mnuDonate"    << "donate";
+        QTest::newRow("make money, once switched on") << "input" << "mkmoney" << "fully-branded";
+        QTest::newRow("forum label")         << "input"   << "Label61"      << "home-page";
+        QTest::newRow("co-brand label")      << "input"   << "lblCobrand"   << "co-brand";
+        QTest::newRow("full-brand label")    << "input"   << "lblFullBrand" << "fully-branded";
+        QTest::newRow("result, forum")       << "result"  << "Label61"      << "home-page";
+        QTest::newRow("result, co-brand")    << "result"  << "lblCobrand"   << "co-brand";
+        QTest::newRow("result, full brand")  << "result"  << "lblFullBrand" << "fully-branded";
+        QTest::newRow("other software")      << "closing" << "lblGoToHome"  << "quennicsoftwares";
+        QTest::newRow("about, invitation")   << "about"   << "lblHomePage"  << "home-page";
+        QTest::newRow("about, more details") << "about"   << "lblCobrand"   << "fully-branded";
+        QTest::newRow("about, not a link")   << "about"   << "Label3"       << "";
+        // clang-format on
+    }
+
+    void linksOpenTheirPages()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        QWidget* shown = m_fixture->open(window);
+        shown->show();
+        auto* action = shown->findChild<QAction*>(control);
+        const auto press = [&] {
+            if (action) {
+                action->trigger();
+                return;
+            }
+            auto* label = shown->findChild<QWidget*>(control);
+            label->raise(); // the promotion labels overlap: click the one in front
+            QTest::mouseClick(label, Qt::LeftButton);
+        };
+        if (action) {
+            QCOMPARE(action->isEnabled(), control != QLatin1String("mkmoney")); // switched off in this build
+            if (!action->isEnabled()) {
+                press();
+                QVERIFY(m_fixture->fakes.browser.opened.isEmpty());
+                action->setEnabled(true);
+            }
+        }
+        press();
+        press();
+        const QString page = SiteBase() + QStringLiteral("/tessivane/ssd.php?page=") + key;
+        const QStringList twice = key.isEmpty() ? QStringList() : QStringList {page, page};
+        QCOMPARE(m_fixture->fakes.browser.opened, twice);
+        QVERIFY(shown->isVisible());
+        QVERIFY(m_fixture->fakes.messages.shown.empty());
     }
 
     // Screen readers name each entry by its label or its own accessible name.
