@@ -130,21 +130,11 @@ private slots:
     void refusedEntriesLeaveTheWindowAsItWas_data()
     {
         columns<QString, QString, QString, QString, QString>({"first", "middle", "last", "message", "focus"});
-        QTest::newRow("no first name") << ""
-                                       << "Q"
-                                       << ""
-                                       << "Please Enter Your First Name"
-                                       << "txtFirstName";
-        QTest::newRow("no last name") << "ANN"
-                                      << "Q"
-                                      << ""
-                                      << "Please Enter Your Last Name"
-                                      << "txtLastName";
-        QTest::newRow("blank names") << " "
-                                     << "   "
-                                     << "  "
-                                     << "Please Enter Your First Name"
-                                     << "txtFirstName";
+        // clang-format off
+        QTest::newRow("no first name") << ""    << "Q"   << ""   << "Please Enter Your First Name" << "txtFirstName";
+        QTest::newRow("no last name")  << "ANN" << "Q"   << ""   << "Please Enter Your Last Name"  << "txtLastName";
+        QTest::newRow("blank names")   << " "   << "   " << "  " << "Please Enter Your First Name" << "txtFirstName";
+        // clang-format on
     }
 
     void refusedEntriesLeaveTheWindowAsItWas()

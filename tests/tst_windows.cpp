@@ -125,52 +125,24 @@ private slots:
     void entriesHaveAccessibleNames_data()
     {
         columns<QString, QString, QString>({"window", "control", "name"});
-        QTest::newRow("first name") << "input"
-                                    << "txtFirstName"
-                                    << "First Name";
-        QTest::newRow("middle name") << "input"
-                                     << "txtMiddleName"
-                                     << "Middle Name";
-        QTest::newRow("last name") << "input"
-                                   << "txtLastName"
-                                   << "Last Name";
-        QTest::newRow("month") << "input"
-                               << "cboMonth"
-                               << "Month of birth";
-        QTest::newRow("day") << "input"
-                             << "cboDate"
-                             << "Day of birth";
-        QTest::newRow("year") << "input"
-                              << "cboYear"
-                              << "Year of birth";
+        // clang-format off
+        QTest::newRow("first name")       << "input"   << "txtFirstName"   << "First Name";
+        QTest::newRow("middle name")      << "input"   << "txtMiddleName"  << "Middle Name";
+        QTest::newRow("last name")        << "input"   << "txtLastName"    << "Last Name";
+        QTest::newRow("month")            << "input"   << "cboMonth"       << "Month of birth";
+        QTest::newRow("day")              << "input"   << "cboDate"        << "Day of birth";
+        QTest::newRow("year")             << "input"   << "cboYear"        << "Year of birth";
         // A frame by its own title, not by the title of the frame around it.
-        QTest::newRow("entry frame") << "input"
-                                     << "fraName"
-                                     << "Please Fill In The Below Details:";
-        QTest::newRow("birth date frame") << "input"
-                                          << "fraBirthDay"
-                                          << "Date Of Birth";
-        QTest::newRow("referral frame") << "closing"
-                                        << "Frame2"
-                                        << "Refer A Friend";
-        QTest::newRow("report") << "result"
-                                << "txtDisplay"
-                                << "Your reading";
-        QTest::newRow("own name") << "closing"
-                                  << "txtName"
-                                  << "Your name";
-        QTest::newRow("own address") << "closing"
-                                     << "txtEmail"
-                                     << "Your email address";
-        QTest::newRow("message") << "closing"
-                                 << "txtMessage"
-                                 << "Your message";
-        QTest::newRow("friend's name") << "closing"
-                                       << "txtFriendName"
-                                       << "Friend's name";
-        QTest::newRow("friend's address") << "closing"
-                                          << "txtFriendEmail"
-                                          << "Friend's email address";
+        QTest::newRow("entry frame")      << "input"   << "fraName"        << "Please Fill In The Below Details:";
+        QTest::newRow("birth date frame") << "input"   << "fraBirthDay"    << "Date Of Birth";
+        QTest::newRow("referral frame")   << "closing" << "Frame2"         << "Refer A Friend";
+        QTest::newRow("report")           << "result"  << "txtDisplay"     << "Your reading";
+        QTest::newRow("own name")         << "closing" << "txtName"        << "Your name";
+        QTest::newRow("own address")      << "closing" << "txtEmail"       << "Your email address";
+        QTest::newRow("message")          << "closing" << "txtMessage"     << "Your message";
+        QTest::newRow("friend's name")    << "closing" << "txtFriendName"  << "Friend's name";
+        QTest::newRow("friend's address") << "closing" << "txtFriendEmail" << "Friend's email address";
+        // clang-format on
     }
 
     void entriesHaveAccessibleNames()
