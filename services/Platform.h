@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace Tessivane {
@@ -79,6 +80,16 @@ public:
     virtual void end(int status) = 0;
 };
 
+class ContrastPreference
+{
+public:
+    virtual ~ContrastPreference() = default;
+    // True while the user asks the system for more contrast than the design's colours give.
+    virtual bool moreContrast() const = 0;
+    // Called with the new answer each time it changes.
+    virtual void onChange(std::function<void(bool)> changed) = 0;
+};
+
 // The services handed to the modules and windows.
 struct Platform
 {
@@ -90,6 +101,7 @@ struct Platform
     InstanceGuard& instances;
     Clipboard& clipboard;
     ProcessControl& process;
+    ContrastPreference& contrast;
 };
 
 } // namespace Tessivane

@@ -230,7 +230,8 @@ QtPlatform::QtPlatform() = default;
 
 Platform QtPlatform::platform()
 {
-    return Platform {m_messages, m_browser, m_settings, m_clock, m_random, m_instances, m_clipboard, m_process};
+    return Platform {m_messages,  m_browser,   m_settings, m_clock,   m_random,
+                     m_instances, m_clipboard, m_process,  m_contrast};
 }
 
 } // namespace Tessivane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Contrast.h"
 #include "Platform.h"
 
 #include <QRandomGenerator>
@@ -111,6 +112,7 @@ private:
     QtInstanceGuard m_instances;
     QtClipboard m_clipboard;
     QtProcessControl m_process;
+    QtContrastPreference m_contrast;
 };
 
 } // namespace Tessivane

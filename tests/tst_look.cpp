@@ -1,4 +1,6 @@
 #include "Columns.h"
+#include "LinkLabel.h"
+#include "Look.h"
 #include "ProgramFixture.h"
 #include "ScreenFit.h"
 #include "TextFit.h"
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <functional>
 
 using namespace Tessivane;
@@ -85,6 +88,46 @@ QMap<QString, Colours> darkened(QWidget* window)
     QApplication::setPalette(darkDesktop());
     QApplication::processEvents();
     return coloursOfControls(window);
+}
+
+// Windows' High Contrast Black, as Qt takes it from the system's colours.
+QPalette highContrastBlack()
+{
+    QPalette black(Qt::white, Qt::black, Qt::white, Qt::black, Qt::gray, Qt::white, Qt::white, Qt::black, Qt::black);
+    black.setColor(QPalette::Link, QColor(255, 255, 0));
+    black.setColor(QPalette::Highlight, QColor(26, 235, 255));
+    black.setColor(QPalette::HighlightedText, Qt::black);
+    black.setColor(QPalette::Disabled, QPalette::WindowText, QColor(63, 242, 63));
+    return black;
+}
+
+// The controls whose text or background is not the desktop's own pair.
+QStringList notTheDesktopsColours(QWidget* window)
+{
+    QStringList other;
+    const QPalette desktop = QApplication::palette();
+    const QMap<QString, Colours> colours = coloursOfControls(window);
+    for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
+        if (it->text != desktop.color(QPalette::Active, it->textRole)
+            || it->background != desktop.color(QPalette::Active, it->backgroundRole))
+            other << QStringLiteral("%1: %2 on %3").arg(it.key(), it->text.name(), it->background.name());
+    }
+    for (const LinkLabel* link : window->findChildren<LinkLabel*>()) {
+        if (link->foregroundRole() != QPalette::Link)
+            other << QStringLiteral("%1: not in the link colour").arg(link->objectName());
+    }
+    // Nor any colour of the design's own drawn anywhere in the window.
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const QColor& design : {Look::LightBlue, Look::Navy, Look::ButtonFace, QColor(0, 0, 192), QColor(Qt::blue)}) {
+        bool seen = false;
+        for (int y = 0; y < shown.height() && !seen; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+            seen = std::find(line, line + shown.width(), design.rgb()) != line + shown.width();
+        }
+        if (seen)
+            other << QStringLiteral("%1 drawn").arg(design.name());
+    }
+    return other;
 }
 
 // Each window as it opens, built anew for every call.
@@ -246,6 +289,33 @@ private slots:
                      qPrintable(QStringLiteral("%1: text %2 on %3 once the desktop turned dark")
                                     .arg(it.key(), turned.text.name(), turned.background.name())));
         }
+    }
+
+    // Made while more contrast is asked for, then asked for less and for more
+    // again while open: the desktop's pairs, the design's, the desktop's.
+    void moreContrastYieldsEveryDesignedPair_data() { addWindowRows(); }
+
+    void moreContrastYieldsEveryDesignedPair()
+    {
+        QFETCH(QString, window);
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(highContrastBlack());
+        const QMap<QString, Colours> designed = inWindow(window, coloursOfControls);
+        {
+            ProgramFixture fixture;
+            fixture.fakes.contrast.set(true);
+            QWidget* shown = fixture.open(window);
+            QCOMPARE(notTheDesktopsColours(shown).join(QStringLiteral("; ")), QString());
+            fixture.fakes.contrast.set(false);
+            QCOMPARE(coloursOfControls(shown).keys(), designed.keys());
+            for (auto it = designed.cbegin(); it != designed.cend(); ++it) {
+                const Colours back = coloursOfControls(shown).value(it.key());
+                QVERIFY2(back.text == it->text && back.background == it->background, qPrintable(it.key()));
+            }
+            fixture.fakes.contrast.set(true);
+            QCOMPARE(notTheDesktopsColours(shown).join(QStringLiteral("; ")), QString());
+        }
+        QApplication::setPalette(light);
     }
 
     // Also run at a font DPI of 144 with the scaling off: the boxes stay the

@@ -169,19 +169,9 @@ private slots:
         m_fixture->fakes.settings.values.insert(modHelp::LastOfferKey, QStringLiteral("2020-05-05"));
         m_fixture->fakes.messages.answers = {Answer::Yes};
         QString storedWhenOpened;
-        // The browser fake sees the store as it is when the page is opened.
-        struct Recorder : UrlOpener
-        {
-            FakeSettings* settings;
-            QString* seen;
-            void open(const QString&) override { *seen = settings->values.value(modHelp::LastOfferKey); }
-        } recorder;
-        recorder.settings = &m_fixture->fakes.settings;
-        recorder.seen = &storedWhenOpened;
-        Platform platform = m_fixture->fakes.platform();
-        modHelp help(Platform {platform.messages, recorder, platform.settings, platform.clock, platform.random,
-                               platform.instances, platform.clipboard, platform.process});
-        help.OfferUpdateCheck();
+        m_fixture->fakes.browser.onOpen
+            = [&] { storedWhenOpened = m_fixture->fakes.settings.values.value(modHelp::LastOfferKey); };
+        m_fixture->help.OfferUpdateCheck();
         QCOMPARE(storedWhenOpened, QStringLiteral("2026-12-08"));
     }
 

@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include "LinkLabel.h"
 #include "ScreenFit.h"
 
 #include <QAbstractButton>
@@ -56,6 +57,64 @@ void drawListsWithPalette(QComboBox* list)
 
 } // namespace
 
+namespace {
+
+// The design's palette of a control, kept on it while the desktop's is shown.
+const char designProperty[] = "tessivaneDesignColours";
+bool yielding = false;
+// Windows' native styles draw faces and the menu bar from the system's theme,
+// whatever the palette says; a contrast asked for through the program alone
+// would leave the desktop's text on the theme's light faces. While yielding,
+// Fusion draws the whole program from the palette.
+QString setAsideStyle;
+
+void drawFromPalette(bool yield)
+{
+    const QString style = QApplication::style()->name();
+    if (yield && (style == QLatin1String("windowsvista") || style == QLatin1String("windows11"))) {
+        setAsideStyle = style;
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    } else if (!yield && !setAsideStyle.isEmpty()) {
+        QApplication::setStyle(setAsideStyle);
+        setAsideStyle.clear();
+    }
+}
+
+void showColoursOf(QWidget* widget)
+{
+    if (qobject_cast<LinkLabel*>(widget))
+        widget->setForegroundRole(yielding ? QPalette::Link : QPalette::NoRole);
+    const QVariant design = widget->property(designProperty);
+    // An empty palette sets no colour: the desktop's, also as it changes.
+    if (design.isValid())
+        widget->setPalette(yielding ? QPalette() : design.value<QPalette>());
+}
+
+void designPalette(QWidget* widget, const QPalette& palette)
+{
+    widget->setProperty(designProperty, QVariant::fromValue(palette));
+    showColoursOf(widget);
+}
+
+} // namespace
+
+void yieldToDesktopColours(bool yield)
+{
+    if (yield == yielding)
+        return;
+    yielding = yield;
+    drawFromPalette(yield);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        showColours(window);
+}
+
+void showColours(QWidget* window)
+{
+    showColoursOf(window);
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        showColoursOf(widget);
+}
+
 void paint(QWidget* widget, const QColor& background, const QColor& text)
 {
     // Only the roles this kind of control draws its face and text with: every
@@ -74,7 +133,7 @@ void paint(QWidget* widget, const QColor& background, const QColor& text)
         palette.setColor(face, background);
         palette.setColor(ink, text);
     }
-    widget->setPalette(palette);
+    designPalette(widget, palette);
     // A line edit draws its own face, and a button its own: a fill behind either
     // would show at its corners.
     widget->setAutoFillBackground(!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QAbstractButton*>(widget));
@@ -85,9 +144,9 @@ void paint(QWidget* widget, const QColor& background, const QColor& text)
 void paintText(QWidget* widget, const QColor& text)
 {
     QPalette palette;
-    palette.setColor(widget->foregroundRole(), text);
+    palette.setColor(QPalette::WindowText, text);
     // Drawn on its container, whose colour stays its background.
-    widget->setPalette(palette);
+    designPalette(widget, palette);
     widget->setAutoFillBackground(false);
 }
 

@@ -25,6 +25,14 @@ void paint(QWidget* widget, const QColor& background, const QColor& text);
 // Text colour alone, on a transparent background: the container's colour.
 void paintText(QWidget* widget, const QColor& text);
 
+// While the user asks the system for more contrast, every pair of colours the
+// design fixes yields, as a pair, to the desktop's, and links take the
+// desktop's link colour: in every window open, at once, and in every window
+// made later. Off again, the design's colours come back.
+void yieldToDesktopColours(bool yield);
+// The colours of a window whose controls were just made, as the user's contrast asks.
+void showColours(QWidget* window);
+
 // The program's icon, set once for the whole application: every window shows it.
 QIcon programIcon();
 // The icon as the about and closing windows draw it, 32 pixels square, as sharp

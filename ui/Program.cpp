@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "Accessibility.h"
+#include "Look.h"
 #include "ScreenFit.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -96,6 +97,8 @@ Program::Program(Platform platform, modHelp& help, modTellAFriend& referral)
 {
     installAccessibility();
     m_help.setWindows(this);
+    Look::yieldToDesktopColours(m_platform.contrast.moreContrast());
+    m_platform.contrast.onChange(&Look::yieldToDesktopColours);
 }
 
 Program::~Program()

@@ -1,6 +1,7 @@
 #include "WindowSetUp.h"
 
 #include "Accessibility.h"
+#include "Look.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -40,6 +41,7 @@ protected:
 void setUpWindow(QWidget* window)
 {
     makeReadable(window);
+    Look::showColours(window);
 
     if (qobject_cast<QDialog*>(window))
         return;

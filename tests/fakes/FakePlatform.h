@@ -53,8 +53,14 @@ public:
 class FakeBrowser final : public UrlOpener
 {
 public:
-    void open(const QString& address) override { opened << address; }
+    void open(const QString& address) override
+    {
+        opened << address;
+        if (onOpen)
+            onOpen();
+    }
     QStringList opened;
+    std::function<void()> onOpen; // sees the program's state at the moment a page is opened
 };
 
 class FakeSettings final : public SettingsStore
@@ -135,6 +141,24 @@ public:
     std::vector<int> ends;
 };
 
+class FakeContrast final : public ContrastPreference
+{
+public:
+    bool moreContrast() const override { return more; }
+    void onChange(std::function<void(bool)> changed) override { m_changed = std::move(changed); }
+    // As the system would: the new answer, told to whoever listens.
+    void set(bool value)
+    {
+        more = value;
+        if (m_changed)
+            m_changed(value);
+    }
+    bool more = false;
+
+private:
+    std::function<void(bool)> m_changed;
+};
+
 struct FakePlatform
 {
     FakeMessages messages;
@@ -145,8 +169,12 @@ struct FakePlatform
     FakeInstances instances;
     FakeClipboard clipboard;
     FakeProcess process;
+    FakeContrast contrast;
 
-    Platform platform() { return Platform {messages, browser, settings, clock, random, instances, clipboard, process}; }
+    Platform platform()
+    {
+        return Platform {messages, browser, settings, clock, random, instances, clipboard, process, contrast};
+    }
 };
 
 // The fakes and the page launcher built on them, made fresh for every test.
