@@ -10,6 +10,7 @@
 #include <qt_windows.h>
 #elif defined(TESSIVANE_SETTINGS_PORTAL)
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -165,12 +166,12 @@ const PortalKey portalKeys[] = {
 } // namespace
 
 // The desktop's settings portal: asked once without waiting, then listened to.
-class QtContrastPreference::Listener final : public QObject
+class PortalListener : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit Listener(QtContrastPreference& preference)
+    explicit PortalListener(QtContrastPreference& preference)
         : m_preference(preference)
     {
         QDBusConnection bus = QDBusConnection::sessionBus();
@@ -178,7 +179,7 @@ public:
             return;
         // QtDBus connects signals by signature only.
         bus.connect(portalService, portalPath, portalSettings, QStringLiteral("SettingChanged"), this,
-                    SLOT(settingChanged(QString, QString, QDBusVariant)));
+                    SLOT(settingChanged(QDBusMessage)));
         for (const PortalKey& key : portalKeys) {
             // Read, which both versions of the portal have; ReadOne came with the second.
             QDBusMessage read
@@ -195,12 +196,16 @@ public:
         }
     }
 
-private slots:
-    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+    // Public, and taking the message whole: how QtDBus finds a slot for a signal.
+public slots:
+    void settingChanged(const QDBusMessage& change)
     {
+        const QList<QVariant> arguments = change.arguments();
+        if (arguments.size() != 3)
+            return;
         for (const PortalKey& known : portalKeys) {
-            if (group == known.group && key == known.key)
-                take(known, value.variant());
+            if (arguments[0].toString() == known.group && arguments[1].toString() == known.key)
+                take(known, arguments[2]);
         }
     }
 
@@ -211,6 +216,12 @@ private:
     }
 
     QtContrastPreference& m_preference;
+};
+
+// moc reads no nested class.
+class QtContrastPreference::Listener final : public PortalListener
+{
+    using PortalListener::PortalListener;
 };
 
 #else
