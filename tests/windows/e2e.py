@@ -22,6 +22,17 @@ from x11 import Keyboard, output  # noqa: E402
 
 KEY = r"HKCU\Software\Quennic Softwares\tessivane\Settings"
 TEXT_SIZE = r"HKCU\Software\Microsoft\Accessibility"
+COLOURS = r"HKCU\Control Panel\Colors"
+# Windows' High Contrast Black theme, as it writes the system's colours.
+HIGH_CONTRAST_BLACK = {
+    "Background": "0 0 0", "Window": "0 0 0", "WindowText": "255 255 255", "WindowFrame": "255 255 255",
+    "ButtonFace": "0 0 0", "ButtonText": "255 255 255", "ButtonHilight": "255 255 255", "ButtonLight": "255 255 255",
+    "ButtonShadow": "255 255 255", "ButtonDkShadow": "255 255 255", "GrayText": "63 242 63",
+    "Hilight": "26 235 255", "HilightText": "0 0 0", "HotTrackingColor": "255 255 0",
+    "Menu": "0 0 0", "MenuText": "255 255 255", "MenuBar": "0 0 0", "MenuHilight": "26 235 255",
+    "InfoWindow": "0 0 0", "InfoText": "255 255 255", "AppWorkspace": "0 0 0",
+    "ActiveTitle": "0 0 0", "TitleText": "255 255 255", "InactiveTitle": "0 0 0", "InactiveTitleText": "255 255 255",
+}
 
 
 class WineKeys(Keyboard):
@@ -183,10 +194,40 @@ class Wine(WineKeys):
         self.leave(app)
         self.wine("reg", "delete", TEXT_SIZE, "/v", "TextScaleFactor", "/f")
 
+        # Windows' High Contrast Black: Wine answers SPI_GETHIGHCONTRAST with "off"
+        # whatever the colours, so the program's own switch asks for it.
+        for name, colour in HIGH_CONTRAST_BLACK.items():
+            self.wine("reg", "add", COLOURS, "/v", name, "/t", "REG_SZ", "/d", colour, "/f")
+        output("wineserver", "-w")
+        self.command = ["env", "TESSIVANE_CONTRAST=high", self.wine_run, self.program]
+        app = self.again()
+        if self.shows("input"):
+            self.contrast_shown("input", "high-contrast-input")
+            self.keys("alt+f x")
+            if self.shows("closing"):
+                self.contrast_shown("closing", "high-contrast-closing")
+                self.keys("alt+x")
+        same("under High Contrast Black the program ends with status 0", self.ended(app), 0)
+
         # Wine's own warnings are not the program's: DPI awareness is not implemented.
         rest = [line for line in self.printed().splitlines()
                 if "SetProcessDpiAwarenessContext" not in line and "EnableNonClientDpiScaling" not in line]
         check("the program printed nothing else", not rest, "\n".join(rest))
+
+    def contrast_shown(self, window, name):
+        """The window in the contrast theme's colours: none of the design's, mostly the theme's black."""
+        path = os.path.join(self.work, name + ".png")
+        time.sleep(1)
+        output("import", "-window", self.ids[window], path)
+        shares = [output("convert", path, "-fill", "black", "+opaque", colour, "-fill", "white", "-opaque", colour,
+                         "-format", "%[fx:mean]", "info:") for colour in ("#7CA5E7", "#000080", "#000000")]
+        try:
+            light_blue, navy, black = map(float, shares)
+        except ValueError:
+            light_blue = navy = black = -1
+        check(f"under High Contrast Black the {window} window has none of the design's light blue and navy "
+              f"({light_blue:.3f}, {navy:.3f}) and is mostly the theme's black ({black:.3f})",
+              light_blue == 0 and navy == 0 and black > 0.5)
 
     def tell(self):  # a picture of the screen to look at
         output("import", "-window", "root", os.path.join(os.environ.get("TMPDIR", "/tmp"), "tessivane-wine-failure.png"))
